@@ -1,0 +1,10 @@
+#include "Clock.h"
+
+namespace cyclo {
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+} // namespace cyclo

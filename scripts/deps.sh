@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the program and its tests need, and only
+# those that are missing, so a second call costs a fraction of a second.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev                       # Widgets, PrintSupport, Test, platform plugins
+  fonts-liberation                   # metric twins of Arial and Times New Roman
+  libgtest-dev libgmock-dev          # unit and widget tests
+  libbenchmark-dev                   # the bench target
+  clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
+  poppler-utils                      # pdftotext, to read printed pages back in tests
+  ncal                               # cal, an independent month layout for the calendar tests
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
