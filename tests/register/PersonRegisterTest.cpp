@@ -65,8 +65,10 @@ protected:
     std::int32_t fileCount() const
     {
         const auto b = ReadBytes(file);
-        return static_cast<std::int32_t>(b.at(0) | b.at(1) << 8 | b.at(2) << 16 |
-                                         static_cast<std::uint32_t>(b.at(3)) << 24);
+        std::uint32_t count = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            count |= static_cast<std::uint32_t>(b.at(i)) << (8 * i);
+        return static_cast<std::int32_t>(count);
     }
 };
 
