@@ -5,7 +5,6 @@
 #include "register/PersonRegister.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <string>
 

@@ -9,13 +9,12 @@ constexpr std::array<std::uint8_t, 13> kMonthLength = {0,  31, 28, 31, 30, 31, 3
                                                        31, 31, 30, 31, 30, 31};
 
 // Days in the months before month m (1..13) of a common year.
-constexpr std::array<std::int32_t, 14> kDaysBeforeMonth = {
-    0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+constexpr std::array<std::int32_t, 14> kDaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
+                                                           181, 212, 243, 273, 304, 334, 365};
 
 constexpr std::array<std::string_view, 13> kMonthNames = {
-    "",       "January",   "February", "March",    "April",
-    "May",    "June",      "July",     "August",   "Septmeber",
-    "October", "November", "December"};
+    "",     "January", "February",  "March",   "April",    "May",     "June",
+    "July", "August",  "Septmeber", "October", "November", "December"};
 
 // Days in the years 0 .. year-1.
 constexpr std::int32_t DaysBeforeYear(std::int32_t year) noexcept

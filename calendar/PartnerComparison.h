@@ -9,7 +9,14 @@
 
 namespace cyclo {
 
-enum class Equality { Intellectual, Emotional, Physical, Intuitive, Average };
+enum class Equality
+{
+    Intellectual,
+    Emotional,
+    Physical,
+    Intuitive,
+    Average
+};
 
 struct TComparison
 {

@@ -47,7 +47,13 @@ struct TPerson
 // why it failed, in words for the user.
 struct RegisterResult
 {
-    enum class Status { Ok, FileError, TableFull, NoSuchPerson };
+    enum class Status
+    {
+        Ok,
+        FileError,
+        TableFull,
+        NoSuchPerson
+    };
     Status status = Status::Ok;
     std::string reason;
 

@@ -1,9 +1,8 @@
 #include "calendar/DayNumbering.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace cyclo {
@@ -15,9 +14,9 @@ TEST(DayNumbering, LeapYearsFollowTheGregorianRule)
     {
         int year;
         bool leap;
-    } const cases[] = {{0, true},     {1, false},   {4, true},     {100, false},
+    } const cases[] = {{0, true},     {1, false},    {4, true},    {100, false},
                        {400, true},   {1900, false}, {1996, true}, {2000, true},
-                       {2001, false}, {2100, false}, {2400, true},  {9999, false}};
+                       {2001, false}, {2100, false}, {2400, true}, {9999, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
         EXPECT_EQ(IsLeapYear(c.year), c.leap);
@@ -31,7 +30,7 @@ TEST(DayNumbering, MonthLengths)
         int year;
         unsigned month;
         int days;
-    } const cases[] = {{1900, 2, 28}, {2000, 2, 29}, {2100, 2, 28}, {2400, 2, 29},
+    } const cases[] = {{1900, 2, 28}, {2000, 2, 29}, {2100, 2, 28},  {2400, 2, 29},
                        {2001, 1, 31}, {2001, 4, 30}, {2001, 12, 31}, {2024, 2, 29}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);

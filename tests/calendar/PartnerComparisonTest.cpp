@@ -1,8 +1,7 @@
 #include "calendar/PartnerComparison.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace cyclo {
@@ -29,7 +28,8 @@ struct ApartCase
 };
 
 class PartnerComparisonApart : public testing::TestWithParam<ApartCase>
-{};
+{
+};
 
 TEST_P(PartnerComparisonApart, GivesTheFiveLines)
 {
@@ -80,7 +80,8 @@ TEST(PartnerComparison, UnroundedValuesOneDayApart)
 TEST(PartnerComparison, WholePeriodsApartAreInStep)
 {
     const TYmd a{1990, 1, 1};
-    EXPECT_EQ(CompareCycles(a, DaysAfter(a, 23)).line(Equality::Physical), "100 % physical equality");
+    EXPECT_EQ(CompareCycles(a, DaysAfter(a, 23)).line(Equality::Physical),
+              "100 % physical equality");
     EXPECT_EQ(CompareCycles(a, DaysAfter(a, 28)).line(Equality::Emotional),
               "100 % emotional equality");
     EXPECT_EQ(CompareCycles(a, DaysAfter(a, 33)).line(Equality::Intellectual),
@@ -98,8 +99,8 @@ TEST(PartnerComparison, ExactHalvesRoundToEven)
     {
         double value;
         long long rounded;
-    } const cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},   {92.5, 92}, {93.5, 94},
-                       {0.49, 0}, {0.51, 1},  {99.999, 100}, {-0.5, 0}, {-1.5, -2}};
+    } const cases[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},      {92.5, 92}, {93.5, 94},
+                       {0.49, 0}, {0.51, 1}, {99.999, 100}, {-0.5, 0},  {-1.5, -2}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
 }

@@ -1,7 +1,6 @@
 #include "register/Cp1252.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace cyclo {
@@ -23,11 +22,11 @@ TEST(Cp1252, MapsTheWindowsSpecificCharacters)
         const char* utf8;
         const char* bytes;
     } const cases[] = {
-        {"M\xC3\xBCller", "M\xFCller"},               // ü, Latin-1 range
-        {"\xE2\x82\xAC", "\x80"},                       // €
-        {"\xC5\xA0koda", "\x8Akoda"},                   // Š
+        {"M\xC3\xBCller", "M\xFCller"},                     // ü, Latin-1 range
+        {"\xE2\x82\xAC", "\x80"},                           // €
+        {"\xC5\xA0koda", "\x8Akoda"},                       // Š
         {"\xE2\x80\x9Equote\xE2\x80\x9C", "\x84quote\x93"}, // „ “
-        {"\xC5\xB8", "\x9F"},                           // Ÿ
+        {"\xC5\xB8", "\x9F"},                               // Ÿ
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.utf8);
@@ -38,12 +37,15 @@ TEST(Cp1252, MapsTheWindowsSpecificCharacters)
 
 TEST(Cp1252, UnmappableAndMalformedBecomeQuestionMarks)
 {
-    EXPECT_EQ(EncodeCp1252("\xCE\xA9mega", 40), "?mega");             // Greek Omega
-    EXPECT_EQ(EncodeCp1252("\xE6\x9D\xB1\xE4\xBA\xAC", 40), "??");     // two CJK characters
-    EXPECT_EQ(EncodeCp1252("\xF0\x9F\x98\x80!", 40), "?!");            // emoji, one character
-    EXPECT_EQ(EncodeCp1252("a\xFF" "b", 40), "a?b");                   // stray byte
-    EXPECT_EQ(EncodeCp1252("a\xC3", 40), "a?");                        // truncated sequence
-    EXPECT_EQ(EncodeCp1252("\xC0\xAF", 40), "??");                     // overlong
+    EXPECT_EQ(EncodeCp1252("\xCE\xA9mega", 40), "?mega");          // Greek Omega
+    EXPECT_EQ(EncodeCp1252("\xE6\x9D\xB1\xE4\xBA\xAC", 40), "??"); // two CJK characters
+    EXPECT_EQ(EncodeCp1252("\xF0\x9F\x98\x80!", 40), "?!");        // emoji, one character
+    EXPECT_EQ(EncodeCp1252("a\xFF"
+                           "b",
+                           40),
+              "a?b");                              // stray byte
+    EXPECT_EQ(EncodeCp1252("a\xC3", 40), "a?");    // truncated sequence
+    EXPECT_EQ(EncodeCp1252("\xC0\xAF", 40), "??"); // overlong
 }
 
 TEST(Cp1252, CutCountsCharactersNotBytes)

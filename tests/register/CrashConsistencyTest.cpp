@@ -2,11 +2,9 @@
 // one, never a torn or empty one.
 
 #include "register/PersonRegister.h"
-
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 #ifndef _WIN32

@@ -2,11 +2,10 @@
 
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace cyclo {
@@ -97,7 +96,7 @@ TEST_F(PersonRegisterTest, ByteExactFixtureLoadsAndSavesUnchanged)
         .person(2, "M\xFCller, J\xF6rg", 1990, 1, 3, 0, 0x5A) // Windows-1252 umlauts, odd filler
         .person(3, "Zoe", 2000, 2, 29)
         .person(4, "Deleted Person", 1950, 12, 31); // above the count: stale bytes
-    std::memcpy(image.record(1) + 1 + 4, "XYZ", 3);  // bytes past the name length
+    std::memcpy(image.record(1) + 1 + 4, "XYZ", 3); // bytes past the name length
     writeFile(image.bytes());
 
     reg.StartupFill();

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFont>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
