@@ -49,7 +49,8 @@ public:
     [[nodiscard]] static RegionalDateSettings dateSettingsOf(const QLocale& locale,
                                                              bool fourDigitYearByDefault);
     // The first character of a short date format that is not a format letter,
-    // a quoted text, white space or an invisible mark; "/" if there is none.
+    // a quoted text, white space, an invisible mark or ";" (which a Qt input mask
+    // cannot hold); "/" if there is none.
     [[nodiscard]] static char16_t dateSeparatorOf(const QString& shortDateFormat);
 
 Q_SIGNALS:
@@ -60,7 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void readLocale(const QLocale& locale);
+    // Whether anything differed from what was held.
+    bool readLocale(const QLocale& locale);
 
     RegionalDateSettings date_;
     QStringList monthNames_;
