@@ -1,0 +1,274 @@
+#include "controls/ShadowLabel.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+#include <cstdlib>
+
+namespace cyclo {
+
+namespace {
+
+// The caption is drawn one pixel in from the left and right edges.
+constexpr int kSideMargin = 1;
+// Height of the rectangle the caption is measured in; large enough for any caption.
+constexpr int kMeasureHeight = 1 << 20;
+// The system's grey-text colour of the classic scheme, used for a disabled caption.
+const QColor kGrayText(128, 128, 128);
+
+} // namespace
+
+ShadowLabel::ShadowLabel(QWidget* parent) : ShadowLabel(QString(), parent) {}
+
+ShadowLabel::ShadowLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    applyAutoSize();
+}
+
+void ShadowLabel::setText(const QString& text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    applyAutoSize();
+    update();
+}
+
+void ShadowLabel::setShadowSize(std::uint8_t size)
+{
+    if (size == shadowSize_)
+        return;
+    shadowSize_ = size;
+    applyAutoSize();
+    update();
+}
+
+QColor ShadowLabel::ShadowColor() const
+{
+    return shadowColor_.value_or(palette().color(QPalette::Light));
+}
+
+void ShadowLabel::setShadowColor(const QColor& color)
+{
+    shadowColor_ = color;
+    update();
+}
+
+void ShadowLabel::resetShadowColor()
+{
+    shadowColor_.reset();
+    update();
+}
+
+void ShadowLabel::setShadowPos(ShadowPosition position)
+{
+    if (position == shadowPos_)
+        return;
+    shadowPos_ = position;
+    applyAutoSize();
+    update();
+}
+
+void ShadowLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    applyAutoSize();
+}
+
+void ShadowLabel::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment & Qt::AlignHorizontal_Mask;
+    update();
+}
+
+void ShadowLabel::setLayout(TextLayout layout)
+{
+    layout_ = layout;
+    update();
+}
+
+void ShadowLabel::setWordWrap(bool on)
+{
+    if (on == wordWrap_)
+        return;
+    wordWrap_ = on;
+    applyAutoSize();
+    update();
+}
+
+void ShadowLabel::setTransparent(bool on)
+{
+    transparent_ = on;
+    update();
+}
+
+void ShadowLabel::setShowAccelChar(bool on)
+{
+    if (on == showAccelChar_)
+        return;
+    showAccelChar_ = on;
+    applyAutoSize();
+    update();
+}
+
+void ShadowLabel::setDockedTop(bool on)
+{
+    dockedTop_ = on;
+    setSizePolicy(on ? QSizePolicy::Preferred : QSizePolicy::Fixed, QSizePolicy::Fixed);
+    applyAutoSize();
+}
+
+void ShadowLabel::setTextColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+QFont ShadowLabel::paintFont() const
+{
+    // Captions are drawn without anti-aliasing, as crisp as the classic
+    // bitmap fonts; a shadow copy of a blurred stroke would only smear.
+    QFont f = font();
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+int ShadowLabel::textFlags(bool withAlignment) const
+{
+    int flags = Qt::AlignTop | Qt::TextExpandTabs;
+    if (wordWrap_)
+        flags |= Qt::TextWordWrap;
+    if (showAccelChar_)
+        flags |= Qt::TextShowMnemonic;
+    if (withAlignment)
+        flags |= static_cast<int>(alignment_);
+    else
+        flags |= Qt::AlignLeft;
+    return flags;
+}
+
+QPoint ShadowLabel::shadowOffset() const
+{
+    if (!isEnabled() && shadowSize_ == 0)
+        return {1, 1};
+    const int s = shadowSize_;
+    switch (shadowPos_) {
+    case ShadowPosition::spLeftTop:
+        return {-s, -s};
+    case ShadowPosition::spLeftBottom:
+        return {-s, s};
+    case ShadowPosition::spRightBottom:
+        return {s, s};
+    case ShadowPosition::spRightTop:
+        return {s, -s};
+    }
+    return {-s, -s};
+}
+
+QString ShadowLabel::measuredText() const
+{
+    // An empty caption keeps the height of one line.
+    if (text_.isEmpty() || (showAccelChar_ && text_ == QLatin1String("&")))
+        return QStringLiteral(" ");
+    return text_;
+}
+
+QSize ShadowLabel::measure(int width) const
+{
+    const QFontMetrics metrics(paintFont());
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(width, 0), kMeasureHeight),
+                                              textFlags(false), measuredText());
+    // The union of the text and its shifted shadow.
+    const QPoint offset = shadowOffset();
+    return {bounds.width() + std::abs(offset.x()), bounds.height() + std::abs(offset.y())};
+}
+
+QSize ShadowLabel::autoSizeFor() const
+{
+    const QSize text = measure(width() - 2 * kSideMargin);
+    return {text.width() + 2 * kSideMargin, text.height()};
+}
+
+QSize ShadowLabel::sizeHint() const
+{
+    return autoSize_ ? autoSizeFor() : size();
+}
+
+QSize ShadowLabel::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void ShadowLabel::applyAutoSize()
+{
+    if (!autoSize_)
+        return;
+    const QSize wanted = autoSizeFor();
+    if (dockedTop_) {
+        setFixedHeight(wanted.height());
+        updateGeometry();
+        return;
+    }
+    QRect geometry = this->geometry();
+    if (alignment_ & Qt::AlignRight) {
+        // A right-aligned label grows and shrinks to the left.
+        geometry.setLeft(geometry.right() + 1 - wanted.width());
+    }
+    geometry.setSize(wanted);
+    setGeometry(geometry);
+    updateGeometry();
+}
+
+void ShadowLabel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    paintLabel(painter);
+}
+
+void ShadowLabel::paintLabel(QPainter& painter) const
+{
+    if (!transparent_)
+        painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setFont(paintFont());
+
+    QRect r = rect().adjusted(kSideMargin, 0, -kSideMargin, 0);
+    const int flags = textFlags(true);
+    if (layout_ != TextLayout::Top) {
+        const int freeHeight = height() - measure(r.width()).height();
+        r.translate(0, layout_ == TextLayout::Bottom ? freeHeight : freeHeight / 2);
+    }
+
+    const bool enabled = isEnabled();
+    const QColor shadow = enabled ? ShadowColor() : palette().color(QPalette::Light);
+    const QColor face = enabled ? palette().color(QPalette::WindowText) : kGrayText;
+
+    // The shadow first; the text then covers it wherever they overlap.
+    painter.setPen(shadow);
+    painter.drawText(r.translated(shadowOffset()), flags, text_);
+    painter.setPen(face);
+    painter.drawText(r, flags, text_);
+}
+
+void ShadowLabel::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::EnabledChange:
+        applyAutoSize();
+        update();
+        break;
+    case QEvent::PaletteChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace cyclo
