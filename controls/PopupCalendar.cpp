@@ -1,0 +1,320 @@
+#include "controls/PopupCalendar.h"
+
+#include "calendar/DateTextRules.h"
+#include "controls/Clock.h"
+#include "controls/LocCalendar.h"
+#include "controls/RegionalSettings.h"
+#include "controls/VoTimerSpeedButton.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+namespace cyclo {
+
+namespace {
+
+constexpr qreal kBaseDpi = 96.0;
+// Positions in the title bar at the default size; B is the bar's width.
+constexpr int kPrevMonthButtonX = 12;
+constexpr int kNextMonthButtonFromRight = 26;
+constexpr int kNextYearButtonFromRight = 13;
+constexpr int kButtonOffset = -1;
+constexpr int kTitleX = 29;
+constexpr int kTitleY = 1;
+constexpr int kTitleMargins = 58;
+constexpr int kTitleHeight = 14;
+constexpr int kFallbackFontPointSize = 8;
+
+// Tooltips of the navigation buttons; the tooltip shows the text before "|".
+const std::array<const char*, TPopupCalendar::kCalendarHintCount> kDefaultHints = {
+    "Previous Year|", "Previous Month|", "Next Month|", "Next Year|"};
+
+// 8 x 6 pictures, black on white; white is transparent.
+const std::array<std::array<const char*, 6>, TPopupCalendar::kCalendarHintCount> kNavPictures = {{
+    {"...#...#", "..##..##", ".###.###", "..##..##", "...#...#", "........"}, // PREV2
+    {"....#...", "...##...", "..###...", "...##...", "....#...", "........"}, // PREV1
+    {"...#....", "...##...", "...###..", "...##...", "...#....", "........"}, // NEXT1
+    {"#...#...", "##..##..", "###.###.", "##..##..", "#...#...", "........"}, // NEXT2
+}};
+
+QImage navPicture(const std::array<const char*, 6>& rows)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y,
+                           rows[static_cast<std::size_t>(y)][x] == '#' ? qRgb(0, 0, 0)
+                                                                       : qRgb(255, 255, 255));
+    return image;
+}
+
+QString shortHint(const QString& hint)
+{
+    return hint.section(QLatin1Char('|'), 0, 0);
+}
+
+// The system's message-box font where the platform names one, else the
+// classic dialog font.
+QFont popupFont()
+{
+    const QFont messageBoxFont = QApplication::font("QMessageBox");
+    if (messageBoxFont != QApplication::font())
+        return messageBoxFont;
+    return QFont(QStringLiteral("MS Sans Serif"), kFallbackFontPointSize);
+}
+
+int scaled(int value, qreal scale)
+{
+    return static_cast<int>(std::lround(value * scale));
+}
+
+bool inYearRange(QDate date)
+{
+    return date.isValid() && date.year() >= kMinYear && date.year() <= kMaxYear;
+}
+
+} // namespace
+
+TPopupCalendar::TPopupCalendar(const Clock& clock, const RegionalSettings& settings, QWidget* owner)
+    : TPopupWindow(owner), clock_(clock), settings_(settings)
+{
+    setFont(popupFont());
+    setPopupColor(palette().color(QPalette::Button));
+    createPanel();
+    createTitleBar();
+    createCalendar();
+    applyHints();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    scaleForDpi(screen != nullptr ? screen->logicalDotsPerInch() : kBaseDpi);
+    writeTitle();
+}
+
+void TPopupCalendar::createPanel()
+{
+    panel_ = new QFrame(this);
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel_->setLineWidth(1);
+}
+
+void TPopupCalendar::createTitleBar()
+{
+    titleBar_ = new QWidget(panel_);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        auto* button = new TVoTimerSpeedButton(titleBar_);
+        button->setGlyph(navPicture(kNavPictures[i]));
+        button->setAttribute(Qt::WA_AlwaysShowToolTips);
+        buttons_[i] = button;
+    }
+    connect(buttons_[PrevYearButton], &TVoSpeedButton::clicked, this,
+            [this] { calendar_->PrevYear(); });
+    connect(buttons_[PrevMonthButton], &TVoSpeedButton::clicked, this,
+            [this] { calendar_->PrevMonth(); });
+    connect(buttons_[NextMonthButton], &TVoSpeedButton::clicked, this,
+            [this] { calendar_->NextMonth(); });
+    connect(buttons_[NextYearButton], &TVoSpeedButton::clicked, this,
+            [this] { calendar_->NextYear(); });
+
+    title_ = new QLabel(titleBar_);
+    title_->setAlignment(Qt::AlignCenter);
+    title_->installEventFilter(this);
+}
+
+void TPopupCalendar::createCalendar()
+{
+    calendar_ = new TLocCalendar(clock_, settings_, panel_);
+    connect(calendar_, &TVoCalendar::OnChange, this, &TPopupCalendar::writeTitle);
+    connect(calendar_, &TVoCalendar::dayCellReleased, this,
+            [this](Qt::KeyboardModifiers modifiers) {
+                if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
+                    Qt::NoModifier)
+                    CloseWithResult(true);
+            });
+}
+
+QSize TPopupCalendar::sizeForDpi(qreal dpi)
+{
+    const qreal scale = dpi / kBaseDpi;
+    return {std::max(scaled(kDefaultSize.width(), scale), kMinimumSize.width()),
+            std::max(scaled(kDefaultSize.height(), scale), kMinimumSize.height())};
+}
+
+void TPopupCalendar::scaleForDpi(qreal dpi)
+{
+    setFixedSize(sizeForDpi(dpi));
+    layoutChildren(dpi / kBaseDpi);
+    // Set the font again so that every child takes it at the new size.
+    setFont(popupFont());
+}
+
+void TPopupCalendar::layoutChildren(qreal scale)
+{
+    const int border = lineWidth();
+    panel_->setGeometry(border, border, width() - 2 * border, height() - 2 * border);
+    const int bevel = panel_->lineWidth();
+    const int barWidth = panel_->width() - 2 * bevel;
+    const int barHeight = scaled(kTitleBarHeight, scale);
+    titleBar_->setGeometry(bevel, bevel, barWidth, barHeight);
+
+    const int buttonSize = scaled(kNavButtonSize, scale);
+    const int offset = kButtonOffset;
+    const std::array<int, kCalendarHintCount> xs = {
+        offset, scaled(kPrevMonthButtonX, scale),
+        barWidth - scaled(kNextMonthButtonFromRight, scale),
+        barWidth - scaled(kNextYearButtonFromRight, scale)};
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setGeometry(xs[i], offset, buttonSize, buttonSize);
+    title_->setGeometry(scaled(kTitleX, scale), scaled(kTitleY, scale),
+                        barWidth - scaled(kTitleMargins, scale), scaled(kTitleHeight, scale));
+
+    calendar_->setGeometry(bevel, bevel + barHeight, barWidth,
+                           panel_->height() - 2 * bevel - barHeight);
+}
+
+QDate TPopupCalendar::ReadValue() const
+{
+    return calendar_->calendarDate();
+}
+
+void TPopupCalendar::PresetValue(const Value& value)
+{
+    QDate date;
+    if (const auto* text = std::get_if<QString>(&value))
+        date = dateOfText(*text);
+    else if (const auto* given = std::get_if<QDate>(&value))
+        date = *given;
+    if (!inYearRange(date))
+        date = clock_.today();
+    calendar_->setCalendarDate(date);
+    // Today may have moved since the last opening.
+    calendar_->update();
+    writeTitle();
+}
+
+QDate TPopupCalendar::dateOfText(const QString& text) const
+{
+    QString digits = text;
+    digits.remove(QChar(settings_.dateSeparator()));
+    if (digits.trimmed().isEmpty())
+        return {};
+    const RegionalDateSettings& regional = settings_.dateSettings();
+    const std::u16string format =
+        DateFieldFormat(DateOrderOf(regional.shortDateFormat),
+                        UsesFourDigitYear(TYearDigits::dyDefault, regional.fourDigitYearByDefault));
+    const std::optional<TYmd> ymd =
+        ParseDateText(format, text.toStdU16String(), regional, clock_.today().year());
+    if (!ymd)
+        return {};
+    return {ymd->Year, ymd->Month, ymd->Day};
+}
+
+bool TPopupCalendar::handleKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        event->modifiers().testFlag(Qt::ControlModifier) ? calendar_->NextYear()
+                                                         : calendar_->NextMonth();
+        return true;
+    case Qt::Key_PageUp:
+        event->modifiers().testFlag(Qt::ControlModifier) ? calendar_->PrevYear()
+                                                         : calendar_->PrevMonth();
+        return true;
+    case Qt::Key_Right:
+        held == Qt::NoModifier ? calendar_->NextDay() : void(calendar_->moveSelection(1, 0));
+        return true;
+    case Qt::Key_Left:
+        held == Qt::NoModifier ? calendar_->PrevDay() : void(calendar_->moveSelection(-1, 0));
+        return true;
+    case Qt::Key_Up:
+        calendar_->moveSelection(0, -1);
+        return true;
+    case Qt::Key_Down:
+        calendar_->moveSelection(0, 1);
+        return true;
+    case Qt::Key_Plus:
+        if (keypad && held == Qt::NoModifier)
+            calendar_->NextDay();
+        return true;
+    case Qt::Key_Minus:
+        if (keypad && held == Qt::NoModifier)
+            calendar_->PrevDay();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        CloseWithResult(true);
+        return true;
+    case Qt::Key_Escape:
+        CloseWithResult(false);
+        return true;
+    default:
+        break;
+    }
+    if (event->text().compare(QStringLiteral("t"), Qt::CaseInsensitive) == 0) {
+        calendar_->Today();
+        return true;
+    }
+    return false;
+}
+
+void TPopupCalendar::setStartOfWeek(TDayOfWeekName day)
+{
+    calendar_->setStartOfWeek(day);
+}
+
+void TPopupCalendar::setWeekends(TDaysOfWeek days)
+{
+    calendar_->setWeekends(days);
+}
+
+void TPopupCalendar::setWeekendColor(const QColor& color)
+{
+    calendar_->setWeekendColor(color);
+}
+
+void TPopupCalendar::setPopupColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Button, color);
+    setPalette(p);
+}
+
+void TPopupCalendar::setCalendarHints(const QStringList& hints)
+{
+    hints_ = hints.mid(0, kCalendarHintCount);
+    applyHints();
+}
+
+void TPopupCalendar::applyHints()
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const QString own = hints_.value(static_cast<qsizetype>(i));
+        buttons_[i]->setToolTip(
+            shortHint(own.isEmpty() ? QString::fromLatin1(kDefaultHints[i]) : own));
+    }
+}
+
+void TPopupCalendar::writeTitle()
+{
+    const QDate date = calendar_->calendarDate();
+    title_->setText(QStringLiteral("%1, %2")
+                        .arg(settings_.longMonthName(date.month()))
+                        .arg(date.year(), 4, 10, QLatin1Char('0')));
+}
+
+bool TPopupCalendar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == title_ && event->type() == QEvent::MouseButtonDblClick) {
+        calendar_->Today();
+        return true;
+    }
+    return TPopupWindow::eventFilter(watched, event);
+}
+
+} // namespace cyclo

@@ -1,0 +1,38 @@
+#include "controls/PopupWindow.h"
+
+namespace cyclo {
+
+TPopupWindow::TPopupWindow(QWidget* owner)
+    : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    hide();
+}
+
+void TPopupWindow::CloseWithResult(bool accept)
+{
+    if (closeUp_)
+        closeUp_(this, accept);
+}
+
+bool TPopupWindow::handleKey(QKeyEvent* /*event*/)
+{
+    return false;
+}
+
+bool TPopupWindow::containsWidget(const QWidget* widget) const
+{
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == this)
+            return true;
+        if (w->isWindow())
+            return false;
+    }
+    return false;
+}
+
+} // namespace cyclo

@@ -1,0 +1,261 @@
+#include "controls/VoSpeedButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace cyclo {
+
+namespace {
+
+constexpr int kGlyphNormal = 0;
+constexpr int kGlyphDisabled = 1;
+// Grey level below which a pixel counts as ink when a disabled image is made.
+constexpr int kInkThreshold = 192;
+
+// The picture with every pixel of its bottom-left colour made transparent.
+QImage withTransparentColour(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::replace(line, line + image.width(), key, qRgba(0, 0, 0, 0));
+    }
+    return image;
+}
+
+// The classic look of a disabled picture: its dark strokes as a grey shape
+// with a white copy one pixel right and down behind it.
+QImage embossed(const QImage& image, const QPalette& palette)
+{
+    QImage result(image.size(), QImage::Format_ARGB32);
+    result.fill(Qt::transparent);
+    const QRgb light = palette.color(QPalette::Light).rgb();
+    const QRgb dark = palette.color(QPalette::Dark).rgb();
+    auto isInk = [&](int x, int y) {
+        const QRgb p = image.pixel(x, y);
+        return qAlpha(p) != 0 && qGray(p) < kInkThreshold;
+    };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(x, y) && x + 1 < image.width() && y + 1 < image.height())
+                result.setPixel(x + 1, y + 1, light);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(x, y))
+                result.setPixel(x, y, dark);
+    return result;
+}
+
+} // namespace
+
+void drawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
+                   const QColor& bottomRight)
+{
+    const int l = rect.left();
+    const int t = rect.top();
+    const int r = rect.right();
+    const int b = rect.bottom();
+    painter.fillRect(QRect(l, t, rect.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(l, t, 1, rect.height() - 1), topLeft);
+    painter.fillRect(QRect(l, b, rect.width(), 1), bottomRight);
+    painter.fillRect(QRect(r, t, 1, rect.height()), bottomRight);
+}
+
+void drawButtonBevel(QPainter& painter, const QRect& rect, const QPalette& palette, bool sunken)
+{
+    const QColor light = palette.color(QPalette::Light);
+    const QColor midlight = palette.color(QPalette::Midlight);
+    const QColor dark = palette.color(QPalette::Dark);
+    const QColor shadow = palette.color(QPalette::Shadow);
+    if (sunken) {
+        drawThinBevel(painter, rect, dark, light);
+        drawThinBevel(painter, rect.adjusted(1, 1, -1, -1), shadow, midlight);
+    } else {
+        drawThinBevel(painter, rect, light, shadow);
+        drawThinBevel(painter, rect.adjusted(1, 1, -1, -1), midlight, dark);
+    }
+}
+
+TVoSpeedButton::TVoSpeedButton(QWidget* parent)
+    : QWidget(parent), timer_(std::make_unique<QtRepeatTimer>())
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    timer_->setCallback([this] { onRepeatTimer(); });
+}
+
+TVoSpeedButton::~TVoSpeedButton() = default;
+
+void TVoSpeedButton::setGlyph(const QImage& picture)
+{
+    glyph_ = withTransparentColour(picture);
+    update();
+}
+
+void TVoSpeedButton::setNumGlyphs(int count)
+{
+    numGlyphs_ = std::clamp(count, 1, kMaxGlyphs);
+    update();
+}
+
+QImage TVoSpeedButton::glyphImage(bool enabled) const
+{
+    if (glyph_.isNull())
+        return {};
+    const int width = glyph_.width() / numGlyphs_;
+    auto image = [&](int index) { return glyph_.copy(index * width, 0, width, glyph_.height()); };
+    if (enabled)
+        return image(kGlyphNormal);
+    if (numGlyphs_ > kGlyphDisabled)
+        return image(kGlyphDisabled);
+    return embossed(image(kGlyphNormal), palette());
+}
+
+void TVoSpeedButton::setFlat(bool flat)
+{
+    flat_ = flat;
+    update();
+}
+
+void TVoSpeedButton::setAllowTimer(bool allow)
+{
+    allowTimer_ = allow;
+    if (!allow)
+        timer_->stop();
+}
+
+void TVoSpeedButton::setRepeatTimer(std::unique_ptr<RepeatTimer> timer)
+{
+    timer_->stop();
+    timer_ = std::move(timer);
+    timer_->setCallback([this] { onRepeatTimer(); });
+}
+
+QSize TVoSpeedButton::sizeHint() const
+{
+    const QImage image = glyphImage(true);
+    return image.isNull() ? QSize(21, 21) : image.size() + QSize(6, 6);
+}
+
+void TVoSpeedButton::click()
+{
+    emit clicked();
+}
+
+void TVoSpeedButton::paintButton(QPainter& painter)
+{
+    const QRect r = rect();
+    if (!flat_) {
+        painter.fillRect(r, palette().color(QPalette::Button));
+        drawButtonBevel(painter, r, palette(), down_);
+    } else if (down_) {
+        drawThinBevel(painter, r, palette().color(QPalette::Dark),
+                      palette().color(QPalette::Light));
+    } else if (hover_ && isEnabled()) {
+        drawThinBevel(painter, r, palette().color(QPalette::Light),
+                      palette().color(QPalette::Dark));
+    }
+    const QImage image = glyphImage(isEnabled());
+    if (image.isNull())
+        return;
+    QPoint topLeft((r.width() - image.width()) / 2, (r.height() - image.height()) / 2);
+    if (down_)
+        topLeft += QPoint(1, 1);
+    painter.drawImage(topLeft, image);
+}
+
+void TVoSpeedButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    paintButton(painter);
+}
+
+void TVoSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    tracking_ = true;
+    setDown(true);
+    emit pressed();
+    if (allowTimer_ && tracking_) {
+        repeating_ = false;
+        timer_->start(initPauseMs_);
+    }
+}
+
+void TVoSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (tracking_)
+        setDown(rect().contains(event->position().toPoint()));
+}
+
+void TVoSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !tracking_) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const bool over = rect().contains(event->position().toPoint());
+    stopTracking();
+    if (over)
+        click();
+}
+
+void TVoSpeedButton::enterEvent(QEnterEvent* /*event*/)
+{
+    hover_ = true;
+    update();
+}
+
+void TVoSpeedButton::leaveEvent(QEvent* /*event*/)
+{
+    hover_ = false;
+    update();
+}
+
+void TVoSpeedButton::hideEvent(QHideEvent* /*event*/)
+{
+    stopTracking();
+    hover_ = false;
+}
+
+void TVoSpeedButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        stopTracking();
+    QWidget::changeEvent(event);
+}
+
+void TVoSpeedButton::onRepeatTimer()
+{
+    if (!repeating_) {
+        repeating_ = true;
+        timer_->start(repeatPauseMs_);
+    }
+    if (down_)
+        click();
+}
+
+void TVoSpeedButton::setDown(bool down)
+{
+    if (down_ == down)
+        return;
+    down_ = down;
+    update();
+}
+
+void TVoSpeedButton::stopTracking()
+{
+    timer_->stop();
+    repeating_ = false;
+    tracking_ = false;
+    setDown(false);
+}
+
+} // namespace cyclo
