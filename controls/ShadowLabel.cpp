@@ -14,8 +14,6 @@ namespace {
 constexpr int kSideMargin = 1;
 // Height of the rectangle the caption is measured in; large enough for any caption.
 constexpr int kMeasureHeight = 1 << 20;
-// The system's grey-text colour of the classic scheme, used for a disabled caption.
-const QColor kGrayText(128, 128, 128);
 
 } // namespace
 
@@ -243,9 +241,14 @@ void ShadowLabel::paintLabel(QPainter& painter) const
         r.translate(0, layout_ == TextLayout::Bottom ? freeHeight : freeHeight / 2);
     }
 
+    // A disabled caption: grey text over a 3D-highlight shadow, whatever the
+    // label's own colours.
+    const QPalette& colours = palette();
     const bool enabled = isEnabled();
-    const QColor shadow = enabled ? ShadowColor() : palette().color(QPalette::Light);
-    const QColor face = enabled ? palette().color(QPalette::WindowText) : kGrayText;
+    const QColor shadow =
+        enabled ? ShadowColor() : colours.color(QPalette::Active, QPalette::Light);
+    const QColor face = enabled ? colours.color(QPalette::WindowText)
+                                : colours.color(QPalette::Disabled, QPalette::WindowText);
 
     // The shadow first; the text then covers it wherever they overlap.
     painter.setPen(shadow);
