@@ -22,6 +22,7 @@ class RegionalSettings : public QObject
 public:
     // Reads the application's locale (QLocale(): the system's unless a default
     // was set). Whether dyDefault means four digits is found here, once.
+    // Create it after the application object, whose notices it watches.
     explicit RegionalSettings(QObject* parent = nullptr);
 
     // The inputs of the date text rules.
