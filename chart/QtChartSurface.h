@@ -1,0 +1,82 @@
+#pragma once
+// The chart surface on a Qt raster image (RGB32), with the pixel conventions
+// of ChartSurface reproduced exactly and no anti-aliasing anywhere, text
+// included. The chart window keeps one as its bitmap and copies image() to
+// the screen in one operation.
+
+#include "chart/ChartSurface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cyclo {
+
+class QtChartSurface final : public ChartSurface
+{
+public:
+    // A bitmap of the given size with a black 1-pixel pen and a solid white
+    // brush. Needs a QGuiApplication for the font.
+    explicit QtChartSurface(QSize size = {});
+
+    // Gives the bitmap a new size; the pixels are undefined until drawn. The
+    // same size keeps the bitmap as it is.
+    void resize(QSize size);
+
+    [[nodiscard]] const QImage& image() const { return image_; }
+    [[nodiscard]] const QFont& font() const { return font_; }
+
+    [[nodiscard]] int width() const override { return image_.width(); }
+    [[nodiscard]] int height() const override { return image_.height(); }
+    void setSolidBrush(Rgb colour) override;
+    void setClearBrush() override;
+    void setPenColour(Rgb colour) override;
+    void setPenWidth(int width) override;
+    void fillRect(int left, int top, int right, int bottom) override;
+    void frameRect(int left, int top, int right, int bottom) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void textOut(int x, int y, std::string_view text) override;
+    [[nodiscard]] int textWidth(std::string_view text) override;
+    [[nodiscard]] int textHeight(std::string_view text) override;
+
+private:
+    // A text as Qt renders it at the origin: its width and the pixels its
+    // glyphs cover, relative to the top-left corner of its cell.
+    struct RenderedText
+    {
+        struct Pixel
+        {
+            std::int16_t dx;
+            std::int16_t dy;
+            QRgb colour;
+        };
+        int width = 0;
+        std::vector<Pixel> pixels;
+    };
+
+    const RenderedText& rendered(std::string_view text);
+    void fillPixels(int left, int top, int right, int bottom, QRgb colour);
+    void drawThinLine(QPoint from, QPoint to, int thickness);
+    void drawLineWithPainter(QPoint from, QPoint to, int thickness);
+
+    QImage image_;
+    QFont font_;
+    QFontMetrics metrics_;
+    QRgb brush_;
+    bool brushClear_ = false;
+    QRgb pen_;
+    int penWidth_ = 1;
+    QPoint position_;
+    // The chart draws the same few dozen labels at every redraw.
+    std::map<std::string, RenderedText, std::less<>> texts_;
+};
+
+} // namespace cyclo

@@ -1,0 +1,464 @@
+#include "chart/MonthChart.h"
+
+#include "chart/RecordingSurface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace cyclo {
+namespace {
+
+using test::RecordedCall;
+using test::RecordingSurface;
+using Kind = RecordedCall::Kind;
+
+constexpr int kDesignWidth = 418;
+constexpr int kDesignHeight = 283;
+constexpr int L = 50;
+
+// Design-size geometry.
+constexpr int kW = 363;
+constexpr int kHb = 263;
+constexpr int kMid = 131;
+constexpr int kA = 121;
+
+ChartState chartOf(TYmd birth, TYmd view)
+{
+    ChartState state;
+    state.ChartBirth = birth;
+    state.ChartView = view;
+    return state;
+}
+
+ChartState withoutCurves(ChartState state)
+{
+    state.ShowIntellectual = state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+    return state;
+}
+
+RecordingSurface drawChart(int width, int height, const ChartState& state)
+{
+    RecordingSurface surface(width, height);
+    DrawChart(surface, state);
+    return surface;
+}
+
+// The day bands: every fill after the background.
+std::vector<RecordedCall> bandsOf(const RecordingSurface& surface)
+{
+    auto fills = surface.ofKind(Kind::Fill);
+    fills.erase(fills.begin());
+    return fills;
+}
+
+std::vector<RecordedCall> linesIn(const RecordingSurface& surface, Rgb colour, int penWidth = 1)
+{
+    std::vector<RecordedCall> found;
+    for (const auto& line : surface.ofKind(Kind::Line)) {
+        if (line.colour == colour && line.penWidth == penWidth)
+            found.push_back(line);
+    }
+    return found;
+}
+
+// Labels under the plot (day numbers) or left of it (the scale).
+std::vector<RecordedCall> textsAt(const RecordingSurface& surface, bool dayLabels, int hb)
+{
+    std::vector<RecordedCall> found;
+    for (const auto& text : surface.ofKind(Kind::Text)) {
+        if ((text.y0 == hb + 1) == dayLabels)
+            found.push_back(text);
+    }
+    return found;
+}
+
+int textWidthOf(const RecordedCall& text)
+{
+    return RecordingSurface::kCharWidth * static_cast<int>(text.text.size());
+}
+
+const ChartState kSeptember = withoutCurves(chartOf({1970, 3, 5}, {2001, 9, 15}));
+
+TEST(MonthChartGeometry, DesignSizeFrameZeroLineAndTicks)
+{
+    const auto surface = drawChart(kDesignWidth, kDesignHeight, kSeptember);
+
+    const auto frames = surface.ofKind(Kind::Frame);
+    ASSERT_EQ(frames.size(), 1U);
+    EXPECT_EQ(frames[0].x0, L - 1);
+    EXPECT_EQ(frames[0].y0, 4);
+    EXPECT_EQ(frames[0].x1, kW + L + 1);
+    EXPECT_EQ(frames[0].y1, kHb + 1);
+    EXPECT_EQ(frames[0].colour, kChartBlack);
+
+    const auto zero = linesIn(surface, kChartBlack, 3);
+    ASSERT_EQ(zero.size(), 1U);
+    EXPECT_EQ(zero[0].x0, L);
+    EXPECT_EQ(zero[0].x1, kW + L);
+    EXPECT_EQ(zero[0].y0, kMid);
+    EXPECT_EQ(zero[0].y1, kMid);
+
+    std::vector<int> tickRows;
+    for (const auto& tick : linesIn(surface, kChartBlack, 1)) {
+        EXPECT_EQ(tick.x0, L - 5);
+        EXPECT_EQ(tick.x1, L + 5);
+        EXPECT_EQ(tick.y0, tick.y1);
+        tickRows.push_back(tick.y0);
+    }
+    EXPECT_EQ(tickRows, (std::vector<int>{10, 34, 58, 82, 106, 131, 155, 179, 203, 227, 252}));
+    EXPECT_EQ(tickRows.front(), kMid - kA);
+    EXPECT_EQ(tickRows.back(), kMid + kA);
+}
+
+TEST(MonthChartGeometry, ScaleLabelsSitBesideTheirTicksAtDesignSize)
+{
+    const auto surface = drawChart(kDesignWidth, kDesignHeight, kSeptember);
+    const auto labels = textsAt(surface, false, kHb);
+    const std::vector<std::string> expected = {"100 %", "80 %",  "60 %",  "40 %",  "20 %",  "0 %",
+                                               "-20 %", "-40 %", "-60 %", "-80 %", "-100 %"};
+    const int rows[] = {10, 34, 58, 82, 106, 131, 155, 179, 203, 227, 252};
+    ASSERT_EQ(labels.size(), expected.size());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(labels[i].text, expected[i]);
+        EXPECT_EQ(labels[i].x0, 0);
+        EXPECT_EQ(labels[i].y0, rows[i] - RecordingSurface::kTextHeight / 2);
+        EXPECT_FALSE(labels[i].opaque);
+    }
+}
+
+TEST(MonthChartGeometry, ScaleLabelsThinOutFromTheTopOnSmallCharts)
+{
+    const int half = RecordingSurface::kTextHeight / 2;
+    for (int height = 42; height <= 160; ++height) {
+        SCOPED_TRACE(height);
+        const auto surface = drawChart(kDesignWidth, height, kSeptember);
+        const auto labels = textsAt(surface, false, height - 20);
+        const auto ticks = linesIn(surface, kChartBlack, 1);
+        ASSERT_EQ(ticks.size(), 11U);
+        ASSERT_FALSE(labels.empty());
+        EXPECT_EQ(labels.front().text, "100 %");
+
+        // A tick goes without its label only when that label would reach
+        // into the one drawn above it.
+        std::size_t next = 0;
+        int lastBottom = -1;
+        for (const auto& tick : ticks) {
+            if (next < labels.size() && labels[next].y0 == tick.y0 - half) {
+                EXPECT_GE(labels[next].y0, lastBottom);
+                lastBottom = tick.y0 + half;
+                ++next;
+            } else {
+                EXPECT_LT(tick.y0 - half, lastBottom);
+            }
+        }
+        EXPECT_EQ(next, labels.size());
+        if (height < 100) {
+            EXPECT_LT(labels.size(), 11U);
+        }
+    }
+}
+
+TEST(MonthChartBands, DayTwoOfAThirtyDayMonthAtDesignSize)
+{
+    const auto surface = drawChart(kDesignWidth, kDesignHeight, kSeptember);
+    const auto bands = bandsOf(surface);
+    ASSERT_EQ(bands.size(), 30U);
+    EXPECT_EQ(bands[0].x0, L + 1);
+    EXPECT_EQ(bands[1].x0, 63);
+    EXPECT_EQ(bands[1].x1 - 1, 74);
+    EXPECT_EQ(bands[1].y0, 5);
+    EXPECT_EQ(bands[1].y1, kHb + 1);
+
+    const auto labels = textsAt(surface, true, kHb);
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels[0].text, "2");
+    const double labelCentre = labels[0].x0 + textWidthOf(labels[0]) / 2.0;
+    EXPECT_NEAR(labelCentre, (63 + 74) / 2.0, 1.0);
+}
+
+TEST(MonthChartBands, BandsTileThePlotInDayColoursWithTheViewedDayYellow)
+{
+    struct Case
+    {
+        TYmd view;
+        int days;
+    } const cases[] = {{{2001, 9, 15}, 30}, {{2024, 2, 29}, 29}, {{2023, 2, 1}, 28},
+                       {{2001, 1, 31}, 31}, {{2000, 2, 2}, 29},  {{1900, 2, 28}, 28}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.view.Year << "-" << c.view.Month);
+        const auto surface =
+            drawChart(kDesignWidth, kDesignHeight, withoutCurves(chartOf({1970, 1, 1}, c.view)));
+        const auto bands = bandsOf(surface);
+        ASSERT_EQ(bands.size(), static_cast<std::size_t>(c.days));
+        int expectedLeft = L + 1;
+        for (int day = 1; day <= c.days; ++day) {
+            SCOPED_TRACE(day);
+            const auto& band = bands[static_cast<std::size_t>(day - 1)];
+            EXPECT_EQ(band.x0, expectedLeft);
+            EXPECT_GT(band.x1, band.x0);
+            expectedLeft = band.x1;
+            const Rgb expected = day == c.view.Day ? kChartYellow
+                                 : day % 2 == 0    ? kChartGrey
+                                                   : kChartSilver;
+            EXPECT_EQ(band.colour, expected);
+        }
+        EXPECT_GE(expectedLeft, kW + L);
+        EXPECT_LE(expectedLeft, kW + L + 1);
+    }
+}
+
+TEST(MonthChartBands, DayLabelsStandCentredUnderEveryEvenDay)
+{
+    for (const TYmd view : {TYmd{2001, 9, 1}, TYmd{2001, 12, 1}, TYmd{2024, 2, 1}}) {
+        SCOPED_TRACE(view.Month);
+        const auto surface =
+            drawChart(kDesignWidth, kDesignHeight, withoutCurves(chartOf({1970, 1, 1}, view)));
+        const auto bands = bandsOf(surface);
+        const auto labels = textsAt(surface, true, kHb);
+        const int days = DaysInMonth(view.Year, view.Month);
+        ASSERT_EQ(labels.size(), static_cast<std::size_t>(days / 2));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const int day = 2 * static_cast<int>(i + 1);
+            SCOPED_TRACE(day);
+            EXPECT_EQ(labels[i].text, std::to_string(day));
+            EXPECT_FALSE(labels[i].opaque);
+            const auto& band = bands[static_cast<std::size_t>(day - 1)];
+            // Centred on the band's start plus half the previous band's
+            // width, so within two pixels of the band's own centre.
+            const double bandCentre = (band.x0 + band.x1 - 1) / 2.0;
+            EXPECT_NEAR(labels[i].x0 + textWidthOf(labels[i]) / 2.0, bandCentre, 2.0);
+        }
+    }
+}
+
+TEST(MonthChartBands, NoLabelForADayPastTheMonthOrPastThePlotAtAnyWidth)
+{
+    for (const TYmd view :
+         {TYmd{2024, 2, 1}, TYmd{2023, 2, 1}, TYmd{2001, 9, 1}, TYmd{2001, 8, 1}}) {
+        const int days = DaysInMonth(view.Year, view.Month);
+        for (int width = 56; width <= 1200; ++width) {
+            SCOPED_TRACE(testing::Message() << "days " << days << " width " << width);
+            const auto surface = drawChart(width, 120, withoutCurves(chartOf({1970, 1, 1}, view)));
+            const int w = width - 55;
+            int previous = 0;
+            for (const auto& label : textsAt(surface, true, 100)) {
+                const int day = std::stoi(label.text);
+                EXPECT_LE(day, days);
+                // At a pixel per day or less, days are skipped and so
+                // the labels are no longer every second day.
+                if (w > days) {
+                    EXPECT_EQ(day % 2, 0);
+                }
+                EXPECT_GT(day, previous);
+                EXPECT_LT(label.x0, w + L);
+                previous = day;
+            }
+        }
+    }
+}
+
+TEST(MonthChartCurves, BornOnTheFirstStartsAtTheZeroLineAndRises)
+{
+    const auto surface =
+        drawChart(kDesignWidth, kDesignHeight, chartOf({2001, 9, 1}, {2001, 9, 20}));
+    const double ppd = kW / 30.0;
+    struct Case
+    {
+        Rgb colour;
+        int period;
+    } const cases[] = {{kIntellectualColour, 33},
+                       {kEmotionalColour, 28},
+                       {kPhysicalColour, 23},
+                       {kIntuitiveColour, 38}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.period);
+        const auto lines = linesIn(surface, c.colour);
+        ASSERT_EQ(lines.size(), 2U * (kW - 1));
+        EXPECT_EQ(lines[0].x0, L + 1);
+        // The first pixel is one step of a degree or so past the birth.
+        EXPECT_GE(lines[0].y0, kMid - 2);
+        EXPECT_LE(lines[0].y0, kMid);
+        // Up to the first crest (a quarter period) the curve only climbs.
+        const int crest = static_cast<int>(c.period * ppd / 4);
+        for (int i = 1; i < crest - 1; ++i)
+            EXPECT_LE(lines[static_cast<std::size_t>(i)].y0,
+                      lines[static_cast<std::size_t>(i - 1)].y0);
+        EXPECT_LE(lines[static_cast<std::size_t>(crest - 1)].y0, kMid - kA + 2);
+    }
+}
+
+TEST(MonthChartCurves, EachCurveIsDrawnTwiceOneRowApartOnlyWhenShown)
+{
+    const ChartState shown = chartOf({1981, 4, 8}, {2001, 9, 15});
+    struct Case
+    {
+        bool ChartState::*flag;
+        Rgb colour;
+    } const cases[] = {{&ChartState::ShowIntellectual, kIntellectualColour},
+                       {&ChartState::ShowEmotional, kEmotionalColour},
+                       {&ChartState::ShowPhysical, kPhysicalColour},
+                       {&ChartState::ShowIntuitive, kIntuitiveColour}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.colour.red << "," << c.colour.green);
+        ChartState only = withoutCurves(shown);
+        only.*c.flag = true;
+        const auto surface = drawChart(kDesignWidth, kDesignHeight, only);
+        const auto lines = linesIn(surface, c.colour);
+        ASSERT_EQ(lines.size(), 2U * (kW - 1));
+        EXPECT_EQ(surface.ofKind(Kind::Line).size(), lines.size() + 12U);
+        const std::size_t pass = kW - 1;
+        for (std::size_t i = 0; i < pass; ++i) {
+            EXPECT_EQ(lines[i].x0, L + 1 + static_cast<int>(i));
+            EXPECT_EQ(lines[i].x1, lines[i].x0 + 1);
+            EXPECT_EQ(lines[pass + i].x0, lines[i].x0);
+            EXPECT_EQ(lines[pass + i].y0, lines[i].y0 + 1);
+            EXPECT_EQ(lines[pass + i].y1, lines[i].y1 + 1);
+        }
+    }
+}
+
+TEST(MonthChartCurves, AreDrawnAfterEverythingElseInCycleOrder)
+{
+    const auto surface =
+        drawChart(kDesignWidth, kDesignHeight, chartOf({1981, 4, 8}, {2001, 9, 15}));
+    std::vector<Rgb> order;
+    bool pastZeroLine = false;
+    for (const auto& call : surface.calls) {
+        if (call.kind == Kind::Line && call.penWidth == 3) {
+            pastZeroLine = true;
+            continue;
+        }
+        if (!pastZeroLine)
+            continue;
+        EXPECT_EQ(call.kind, Kind::Line);
+        if (order.empty() || !(order.back() == call.colour))
+            order.push_back(call.colour);
+    }
+    EXPECT_EQ(order, (std::vector<Rgb>{kIntellectualColour, kEmotionalColour, kPhysicalColour,
+                                       kIntuitiveColour}));
+}
+
+TEST(MonthChartCurves, AllFlagsOffDrawsNoCurve)
+{
+    const auto surface = drawChart(kDesignWidth, kDesignHeight, kSeptember);
+    const auto lines = surface.ofKind(Kind::Line);
+    EXPECT_EQ(lines.size(), 12U);
+    for (const auto& line : lines)
+        EXPECT_EQ(line.colour, kChartBlack);
+}
+
+TEST(MonthChartCurves, StayInsideTheScaleWhateverTheDistanceToTheBirth)
+{
+    struct Case
+    {
+        TYmd birth;
+        TYmd view;
+    } const cases[] = {
+        {{2001, 9, 20}, {2001, 8, 1}}, // the month before the birth
+        {{2001, 9, 20}, {2001, 9, 1}}, // the birth month itself
+        {{1990, 6, 15}, {1950, 1, 1}}, // decades before
+        {{9999, 12, 31}, {0, 1, 1}},   // as far before as dates go
+        {{0, 1, 1}, {9999, 12, 31}},   // as far after
+        {{65535, 12, 31}, {0, 1, 1}},  // a damaged birth year
+    };
+    for (const auto& c : cases) {
+        for (const int width : {60, 418, 1280, 3840}) {
+            SCOPED_TRACE(testing::Message() << c.birth.Year << "/" << c.view.Year << " " << width);
+            const int height = std::max(width * 2 / 3, 100);
+            const int mid = (height - 20) / 2;
+            const int amplitude = mid - 10;
+            const auto surface = drawChart(width, height, chartOf(c.birth, c.view));
+            std::size_t curveLines = 0;
+            for (const auto& line : surface.ofKind(Kind::Line)) {
+                if (line.colour == kChartBlack)
+                    continue;
+                ++curveLines;
+                EXPECT_GE(std::min(line.y0, line.y1), mid - amplitude);
+                EXPECT_LE(std::max(line.y0, line.y1), mid + amplitude + 1);
+            }
+            EXPECT_EQ(curveLines, 4U * 2U * static_cast<std::size_t>(width - 56));
+        }
+    }
+}
+
+TEST(MonthChart, TooSmallAnAreaGetsOnlyTheBackground)
+{
+    struct Case
+    {
+        int width;
+        int height;
+    } const cases[] = {{0, 0}, {1, 1}, {55, 283}, {418, 41}, {10, 10}, {418, 0}, {0, 283}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        const auto surface = drawChart(c.width, c.height, chartOf({1970, 1, 1}, {2001, 9, 1}));
+        ASSERT_EQ(surface.calls.size(), 1U);
+        EXPECT_EQ(surface.calls[0].kind, Kind::Fill);
+        EXPECT_EQ(surface.calls[0].colour, kChartSilver);
+        EXPECT_EQ(surface.calls[0].x1, c.width);
+        EXPECT_EQ(surface.calls[0].y1, c.height);
+    }
+}
+
+TEST(MonthChart, SmallestDrawableAreaDrawsAChart)
+{
+    const auto surface = drawChart(56, 42, chartOf({1970, 1, 1}, {2001, 9, 1}));
+    EXPECT_EQ(surface.ofKind(Kind::Frame).size(), 1U);
+    EXPECT_EQ(linesIn(surface, kChartBlack, 3).size(), 1U);
+}
+
+TEST(MonthChart, AMonthThatDoesNotExistGetsOnlyTheBackground)
+{
+    const auto surface =
+        drawChart(kDesignWidth, kDesignHeight, chartOf({1970, 1, 1}, {2001, 13, 1}));
+    EXPECT_EQ(surface.calls.size(), 1U);
+}
+
+TEST(MonthChart, PrintVariantIsTheSameChartOnWhite)
+{
+    const ChartState state = chartOf({1981, 4, 8}, {2001, 9, 15});
+    auto screen = drawChart(kDesignWidth, kDesignHeight, state);
+    RecordingSurface print(kDesignWidth, kDesignHeight);
+    zeichneBitmap(print, state);
+
+    ASSERT_EQ(print.calls.size(), screen.calls.size());
+    EXPECT_EQ(screen.calls[0].colour, kChartSilver);
+    EXPECT_EQ(print.calls[0].colour, kChartWhite);
+    for (std::size_t i = 1; i < print.calls.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(print.calls[i].kind, screen.calls[i].kind);
+        EXPECT_EQ(print.calls[i].x0, screen.calls[i].x0);
+        EXPECT_EQ(print.calls[i].y0, screen.calls[i].y0);
+        EXPECT_EQ(print.calls[i].x1, screen.calls[i].x1);
+        EXPECT_EQ(print.calls[i].y1, screen.calls[i].y1);
+        EXPECT_EQ(print.calls[i].colour, screen.calls[i].colour);
+        EXPECT_EQ(print.calls[i].text, screen.calls[i].text);
+    }
+}
+
+TEST(MonthChart, TicksAreBlackWhateverPenAnEarlierDrawingLeft)
+{
+    RecordingSurface surface(kDesignWidth, kDesignHeight);
+    surface.setPenColour(kIntuitiveColour);
+    surface.setPenWidth(3);
+    zeichneBitmap(surface, kSeptember);
+    EXPECT_EQ(linesIn(surface, kChartBlack, 1).size(), 11U);
+}
+
+TEST(SinTable, HoldsTheSineOfEveryWholeDegree)
+{
+    const auto& table = SinTable();
+    EXPECT_EQ(&table, &SinTable());
+    EXPECT_EQ(table[0], 0.0);
+    EXPECT_DOUBLE_EQ(table[30], 0.5);
+    EXPECT_DOUBLE_EQ(table[90], 1.0);
+    EXPECT_NEAR(table[180], 0.0, 1e-15);
+    EXPECT_DOUBLE_EQ(table[270], -1.0);
+    EXPECT_NEAR(table[360], 0.0, 1e-15);
+}
+
+} // namespace
+} // namespace cyclo

@@ -1,0 +1,390 @@
+#include "chart/QtChartSurface.h"
+
+#include "chart/MonthChart.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <string>
+
+namespace cyclo {
+namespace {
+
+constexpr int L = 50;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+
+QRgb toQRgb(Rgb colour)
+{
+    return qRgb(colour.red, colour.green, colour.blue);
+}
+
+int firstDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return y * a.width() + x;
+        }
+    }
+    return -1;
+}
+
+// The line as Qt draws it with a thin pen, less its end point: clipped to the
+// line's bounding box without the end point's column (or row) along the
+// major axis.
+QImage qtLineWithoutEndPoint(QSize size, QPoint from, QPoint to)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kWhite);
+    if (from == to)
+        return image;
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+              QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+    if (std::abs(dx) >= std::abs(dy)) {
+        if (dx > 0)
+            box.setRight(to.x() - 1);
+        else
+            box.setLeft(to.x() + 1);
+    } else {
+        if (dy > 0)
+            box.setBottom(to.y() - 1);
+        else
+            box.setTop(to.y() + 1);
+    }
+    QPainter painter(&image);
+    QPen pen(Qt::black);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    painter.setClipRect(box);
+    painter.drawLine(from, to);
+    return image;
+}
+
+QImage surfaceLine(QSize size, QPoint from, QPoint to, int penWidth = 1)
+{
+    QtChartSurface surface(size);
+    surface.setSolidBrush({255, 255, 255});
+    surface.fillRect(0, 0, size.width(), size.height());
+    surface.setPenColour({0, 0, 0});
+    surface.setPenWidth(penWidth);
+    surface.moveTo(from.x(), from.y());
+    surface.lineTo(to.x(), to.y());
+    return surface.image();
+}
+
+// Draws from `from` by (dx, dy) on an image just large enough.
+void expectSameAsQt(int dx, int dy)
+{
+    const QPoint from(std::max(-dx, 0) + 2, std::max(-dy, 0) + 2);
+    const QPoint to = from + QPoint(dx, dy);
+    const QSize size(std::abs(dx) + 5, std::abs(dy) + 5);
+    SCOPED_TRACE(testing::Message() << "dx " << dx << " dy " << dy);
+    EXPECT_EQ(firstDifference(surfaceLine(size, from, to), qtLineWithoutEndPoint(size, from, to)),
+              -1);
+}
+
+TEST(QtChartSurfaceLines, StepsOfOnePixelAcrossMatchQtsLineWithoutItsEndPoint)
+{
+    for (int length = 0; length <= 400; ++length) {
+        for (int across = -1; across <= 1; ++across) {
+            for (const int sign : {1, -1}) {
+                expectSameAsQt(sign * length, across);
+                expectSameAsQt(across, sign * length);
+            }
+        }
+    }
+}
+
+TEST(QtChartSurfaceLines, AnyOtherLineMatchesQtsLineWithoutItsEndPoint)
+{
+    std::mt19937 random(20010915);
+    std::uniform_int_distribution<int> delta(-150, 150);
+    for (int i = 0; i < 1500; ++i)
+        expectSameAsQt(delta(random), delta(random));
+}
+
+TEST(QtChartSurfaceLines, AWidePenThickensTheLineAcrossItsDirection)
+{
+    struct Case
+    {
+        QPoint from;
+        QPoint to;
+        int width;
+        QRect covered;
+    } const cases[] = {
+        {{5, 10}, {20, 10}, 3, QRect(QPoint(5, 9), QPoint(19, 11))},
+        {{20, 10}, {5, 10}, 3, QRect(QPoint(6, 9), QPoint(20, 11))},
+        {{7, 3}, {7, 25}, 3, QRect(QPoint(6, 3), QPoint(8, 24))},
+        {{5, 10}, {20, 10}, 2, QRect(QPoint(5, 10), QPoint(19, 11))},
+        {{5, 10}, {20, 10}, 1, QRect(QPoint(5, 10), QPoint(19, 10))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from.x() << "," << c.from.y() << " width " << c.width);
+        const QImage image = surfaceLine(QSize(30, 30), c.from, c.to, c.width);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_EQ(image.pixel(x, y), c.covered.contains(x, y) ? kBlack : kWhite)
+                    << x << "," << y;
+        }
+    }
+}
+
+TEST(QtChartSurfaceRects, FillAndFrameLeaveOutTheRightColumnAndBottomRow)
+{
+    struct Case
+    {
+        int left, top, right, bottom;
+    } const cases[] = {{3, 4, 10, 9},    {0, 0, 20, 20}, {-5, -5, 4, 3},
+                       {15, 12, 40, 40}, {6, 6, 7, 7},   {8, 8, 8, 12}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.left << "," << c.top << "," << c.right << "," << c.bottom);
+        QtChartSurface surface(QSize(20, 20));
+        surface.setSolidBrush({255, 255, 255});
+        surface.fillRect(0, 0, 20, 20);
+        surface.setSolidBrush({128, 128, 128});
+        surface.fillRect(c.left, c.top, c.right, c.bottom);
+        surface.setPenColour({0, 0, 0});
+        surface.frameRect(c.left, c.top, c.right, c.bottom);
+        const QImage& image = surface.image();
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const bool inside = x >= c.left && x < c.right && y >= c.top && y < c.bottom;
+                const bool edge =
+                    inside && (x == c.left || x == c.right - 1 || y == c.top || y == c.bottom - 1);
+                const QRgb expected = edge ? kBlack : inside ? qRgb(128, 128, 128) : kWhite;
+                ASSERT_EQ(image.pixel(x, y), expected) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(QtChartSurfaceRects, TheClearBrushFillsNothing)
+{
+    QtChartSurface surface(QSize(10, 10));
+    surface.setSolidBrush({255, 255, 255});
+    surface.fillRect(0, 0, 10, 10);
+    surface.setClearBrush();
+    surface.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(surface.image().pixel(5, 5), kWhite);
+}
+
+// The bounding box of the pixels that differ from the background.
+QRect inkOf(const QImage& image, QRgb background)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+TEST(QtChartSurfaceText, StandsInItsCellByTheTopLeftCorner)
+{
+    QtChartSurface surface(QSize(120, 60));
+    const int width = surface.textWidth("-100 %");
+    const int height = surface.textHeight("-100 %");
+    // 8 points at 96 dots per inch: an 11-pixel font in a cell a little taller.
+    EXPECT_GE(height, 11);
+    EXPECT_LE(height, 16);
+    EXPECT_GT(width, surface.textWidth("0 %"));
+
+    surface.setSolidBrush({192, 192, 192});
+    surface.fillRect(0, 0, 120, 60);
+    surface.setClearBrush();
+    surface.textOut(30, 20, "-100 %");
+    const QRect ink = inkOf(surface.image(), qRgb(192, 192, 192));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(30, 20, width, height).contains(ink)) << ink.x() << "," << ink.y();
+}
+
+TEST(QtChartSurfaceText, OnASolidBrushFillsItsCellFirst)
+{
+    QtChartSurface surface(QSize(120, 60));
+    surface.setSolidBrush({192, 192, 192});
+    surface.fillRect(0, 0, 120, 60);
+    surface.setSolidBrush({255, 255, 0});
+    surface.textOut(30, 20, "28");
+    const QRect cell(30, 20, surface.textWidth("28"), surface.textHeight("28"));
+    EXPECT_EQ(inkOf(surface.image(), qRgb(192, 192, 192)), cell);
+}
+
+// The surface replays each text from the first rendering; wherever it is
+// placed it must look as if Qt had drawn it there.
+TEST(QtChartSurfaceText, LooksAsQtDrawsItAtAnyPosition)
+{
+    for (const std::string text : {"2", "30", "100 %", "-100 %", "0 %"}) {
+        for (const QPoint at : {QPoint(0, 0), QPoint(17, 9), QPoint(-4, -3), QPoint(55, 31)}) {
+            SCOPED_TRACE(testing::Message() << text << " at " << at.x() << "," << at.y());
+            QtChartSurface surface(QSize(64, 40));
+            surface.setSolidBrush({128, 128, 128});
+            surface.fillRect(0, 0, 64, 40);
+            surface.setClearBrush();
+            surface.textOut(at.x(), at.y(), text);
+
+            QImage expected(64, 40, QImage::Format_RGB32);
+            expected.setDotsPerMeterX(surface.image().dotsPerMeterX());
+            expected.setDotsPerMeterY(surface.image().dotsPerMeterY());
+            expected.fill(qRgb(128, 128, 128));
+            QPainter painter(&expected);
+            painter.setFont(surface.font());
+            painter.setPen(Qt::black);
+            painter.drawText(at + QPoint(0, painter.fontMetrics().ascent()),
+                             QString::fromStdString(text));
+            painter.end();
+            EXPECT_EQ(firstDifference(surface.image(), expected), -1);
+        }
+    }
+}
+
+// The design-size chart of a 30-day month without curves.
+class DesignSizeChart : public testing::Test
+{
+protected:
+    static constexpr int kW = 363;
+    static constexpr int kHb = 263;
+    static constexpr int kMid = 131;
+
+    void SetUp() override
+    {
+        ChartState state;
+        state.ChartBirth = {1970, 3, 5};
+        state.ChartView = {2001, 9, 15};
+        state.ShowIntellectual = state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive =
+            false;
+        DrawChart(surface, state);
+    }
+
+    [[nodiscard]] QRgb at(int x, int y) const { return surface.image().pixel(x, y); }
+
+    QtChartSurface surface{QSize(418, 283)};
+};
+
+TEST_F(DesignSizeChart, TicksSpanFiveColumnsEitherSideOfTheMargin)
+{
+    ASSERT_LT(surface.textWidth("-100 %"), L - 6);
+    for (const int row : {10, 34, 58, 82, 106, 131, 155, 179, 203, 227, 252}) {
+        SCOPED_TRACE(row);
+        for (int x = L - 5; x <= L + 4; ++x)
+            EXPECT_EQ(at(x, row), kBlack) << x;
+        EXPECT_EQ(at(L - 6, row), toQRgb(kChartSilver));
+        if (row != kMid) {
+            EXPECT_NE(at(L + 5, row), kBlack);
+        }
+    }
+}
+
+TEST_F(DesignSizeChart, FrameRunsAlongColumns49AndWPlusLAndRows4AndHb)
+{
+    for (int y = 4; y <= kHb; ++y) {
+        EXPECT_EQ(at(49, y), kBlack) << y;
+        EXPECT_EQ(at(kW + L, y), kBlack) << y;
+        EXPECT_EQ(at(kW + L + 1, y), toQRgb(kChartSilver)) << y;
+    }
+    for (int x = 49; x <= kW + L; ++x) {
+        EXPECT_EQ(at(x, 4), kBlack) << x;
+        EXPECT_EQ(at(x, kHb), kBlack) << x;
+        EXPECT_EQ(at(x, 3), toQRgb(kChartSilver)) << x;
+    }
+    EXPECT_NE(at(50, 5), kBlack);
+    EXPECT_NE(at(kW + L - 1, kHb - 1), kBlack);
+}
+
+TEST_F(DesignSizeChart, ZeroLineIsThreeRowsThickInsideTheFrame)
+{
+    for (int x = L; x < kW + L; ++x) {
+        SCOPED_TRACE(x);
+        EXPECT_NE(at(x, kMid - 2), kBlack);
+        EXPECT_EQ(at(x, kMid - 1), kBlack);
+        EXPECT_EQ(at(x, kMid), kBlack);
+        EXPECT_EQ(at(x, kMid + 1), kBlack);
+        EXPECT_NE(at(x, kMid + 2), kBlack);
+    }
+}
+
+TEST_F(DesignSizeChart, DayTwoIsGreyFromColumn63To74)
+{
+    EXPECT_EQ(at(62, 100), toQRgb(kChartSilver));
+    EXPECT_EQ(at(63, 100), toQRgb(kChartGrey));
+    EXPECT_EQ(at(74, 100), toQRgb(kChartGrey));
+    EXPECT_EQ(at(75, 100), toQRgb(kChartSilver));
+}
+
+TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
+{
+    struct Case
+    {
+        QSize size;
+        TYmd birth;
+        TYmd view;
+        bool print;
+    } const cases[] = {
+        {{418, 283}, {1981, 4, 8}, {2001, 9, 15}, false},
+        {{418, 283}, {2001, 9, 1}, {2001, 9, 1}, true},
+        {{120, 90}, {1990, 1, 31}, {2024, 2, 29}, false},
+        {{1280, 800}, {2001, 9, 20}, {2001, 8, 31}, false},
+        {{700, 500}, {1950, 7, 4}, {2030, 12, 24}, true},
+    };
+    std::set<QRgb> allowed;
+    for (const Rgb colour :
+         {kChartSilver, kChartGrey, kChartYellow, kChartWhite, kChartBlack, kIntellectualColour,
+          kEmotionalColour, kPhysicalColour, kIntuitiveColour})
+        allowed.insert(toQRgb(colour));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
+        QtChartSurface surface(c.size);
+        ChartState state;
+        state.ChartBirth = c.birth;
+        state.ChartView = c.view;
+        if (c.print)
+            zeichneBitmap(surface, state);
+        else
+            DrawChart(surface, state);
+        const QImage& image = surface.image();
+        std::set<QRgb> used;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                used.insert(image.pixel(x, y));
+        }
+        for (const QRgb colour : used)
+            EXPECT_TRUE(allowed.count(colour)) << std::hex << colour;
+        EXPECT_EQ(used.count(toQRgb(kChartWhite)), c.print ? 1U : 0U);
+        // The day numbers under the plot are there, in black.
+        const int hb = c.size.height() - 20;
+        const QRect labels(L, hb + 1, c.size.width() - L, 19);
+        EXPECT_FALSE(
+            inkOf(image.copy(labels), toQRgb(c.print ? kChartWhite : kChartSilver)).isEmpty());
+    }
+}
+
+TEST(QtChartPixels, AResizedSurfaceDrawsTheChartAtItsNewSize)
+{
+    QtChartSurface surface(QSize(418, 283));
+    ChartState state;
+    state.ChartBirth = {1981, 4, 8};
+    state.ChartView = {2001, 9, 15};
+    DrawChart(surface, state);
+    surface.resize(QSize(600, 400));
+    DrawChart(surface, state);
+    ASSERT_EQ(surface.image().size(), QSize(600, 400));
+    EXPECT_EQ(surface.image().pixel(49, 4), kBlack);
+    EXPECT_EQ(surface.image().pixel(595, 380), kBlack);
+    EXPECT_EQ(surface.image().pixel(596, 380), toQRgb(kChartSilver));
+}
+
+} // namespace
+} // namespace cyclo
