@@ -126,20 +126,19 @@ void ShadowLabel::setTextColor(const QColor& color)
     setPalette(p);
 }
 
-QFont ShadowLabel::paintFont() const
+QFont ShadowLabel::captionFont() const
 {
-    // Captions are drawn without anti-aliasing, as crisp as the classic
-    // bitmap fonts; a shadow copy of a blurred stroke would only smear.
     QFont f = font();
     f.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel glyph advances; without them the unsmoothed glyphs sit
+    // unevenly.
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
 int ShadowLabel::textFlags(bool withAlignment) const
 {
     int flags = Qt::AlignTop | Qt::TextExpandTabs;
-    if (wordWrap_)
-        flags |= Qt::TextWordWrap;
     if (showAccelChar_)
         flags |= Qt::TextShowMnemonic;
     if (withAlignment)
@@ -167,6 +166,47 @@ QPoint ShadowLabel::shadowOffset() const
     return {-s, -s};
 }
 
+QString ShadowLabel::brokenText(const QString& text, int width) const
+{
+    if (!wordWrap_)
+        return text;
+    // Lines break only between words, at blanks, and a word longer than the
+    // width stands on a line of its own. (Qt's own word wrap would also break
+    // after a hyphen or a slash.) Blanks at a break are dropped; blanks
+    // inside a line stay as typed.
+    const QFontMetrics metrics(captionFont());
+    const int flags = textFlags(false);
+    const auto shownWidth = [&](const QString& line) {
+        return metrics.boundingRect(QRect(0, 0, kMeasureHeight, kMeasureHeight), flags, line)
+            .width();
+    };
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        qsizetype i = 0;
+        while (i < paragraph.size()) {
+            qsizetype wordStart = i;
+            while (wordStart < paragraph.size() && paragraph[wordStart] == QLatin1Char(' '))
+                ++wordStart;
+            qsizetype wordEnd = wordStart;
+            while (wordEnd < paragraph.size() && paragraph[wordEnd] != QLatin1Char(' '))
+                ++wordEnd;
+            const QString blanks = paragraph.mid(i, wordStart - i);
+            const QString word = paragraph.mid(wordStart, wordEnd - wordStart);
+            const QString candidate = line + blanks + word;
+            if (!line.isEmpty() && !word.isEmpty() && shownWidth(candidate) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = candidate;
+            }
+            i = wordEnd;
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString ShadowLabel::measuredText() const
 {
     // An empty caption keeps the height of one line.
@@ -177,9 +217,9 @@ QString ShadowLabel::measuredText() const
 
 QSize ShadowLabel::measure(int width) const
 {
-    const QFontMetrics metrics(paintFont());
+    const QFontMetrics metrics(captionFont());
     const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(width, 0), kMeasureHeight),
-                                              textFlags(false), measuredText());
+                                              textFlags(false), brokenText(measuredText(), width));
     // The union of the text and its shifted shadow.
     const QPoint offset = shadowOffset();
     return {bounds.width() + std::abs(offset.x()), bounds.height() + std::abs(offset.y())};
@@ -232,7 +272,7 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     if (!transparent_)
         painter.fillRect(rect(), palette().color(backgroundRole()));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(paintFont());
+    painter.setFont(captionFont());
 
     QRect r = rect().adjusted(kSideMargin, 0, -kSideMargin, 0);
     const int flags = textFlags(true);
@@ -252,9 +292,10 @@ void ShadowLabel::paintLabel(QPainter& painter) const
 
     // The shadow first; the text then covers it wherever they overlap.
     painter.setPen(shadow);
-    painter.drawText(r.translated(shadowOffset()), flags, text_);
+    const QString shown = brokenText(text_, r.width());
+    painter.drawText(r.translated(shadowOffset()), flags, shown);
     painter.setPen(face);
-    painter.drawText(r, flags, text_);
+    painter.drawText(r, flags, shown);
 }
 
 void ShadowLabel::changeEvent(QEvent* event)

@@ -82,6 +82,11 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
 
+    // The label's font as the caption is drawn and measured: without
+    // anti-aliasing, as crisp as the classic bitmap fonts (a shadow copy of a
+    // blurred stroke would only smear).
+    [[nodiscard]] QFont captionFont() const;
+
     // Paints the label as its paint event does, into any painter whose
     // origin is the label's top-left corner.
     void paintLabel(QPainter& painter) const;
@@ -91,9 +96,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    [[nodiscard]] QFont paintFont() const;
     [[nodiscard]] int textFlags(bool withAlignment) const;
     [[nodiscard]] QPoint shadowOffset() const;
+    [[nodiscard]] QString brokenText(const QString& text, int width) const;
     [[nodiscard]] QString measuredText() const;
     [[nodiscard]] QSize measure(int width) const;
     void applyAutoSize();
