@@ -1,0 +1,31 @@
+#pragma once
+// "Info.": the program's identity (icon, name, version and three lines about
+// the program), closed with OK.
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace cyclo {
+
+class BevelPanel;
+
+class TAboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createPanel();
+    void createOkButton();
+
+    BevelPanel* Panel1 = nullptr;
+    QPushButton* OkBtn = nullptr;
+};
+
+} // namespace cyclo

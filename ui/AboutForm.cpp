@@ -1,0 +1,120 @@
+#include "ui/AboutForm.h"
+
+#include "assets/Artwork.h"
+#include "ui/FormSupport.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace cyclo {
+
+namespace {
+
+constexpr QSize kClientSize(427, 201);
+constexpr QRect kMemo(8, 8, 409, 153);
+constexpr QRect kOkBtn(168, 168, 91, 25);
+constexpr QSize kOkPictureSize(18, 18);
+
+// A read-only text box that keeps a caret for moving through the text and
+// takes Enter itself, so Enter in it does not press the window's OK button.
+class ReadOnlyMemo : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+TAboutBioForm::TAboutBioForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutBioForm"));
+    setWindowTitle(QStringLiteral("About the Biorhythm"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(FormFont());
+    setFixedSize(kClientSize);
+
+    createMemo();
+    createOkButton();
+    setTabOrder(Memo1, OkBtn);
+    centreOnScreen(*this);
+}
+
+QStringList TAboutBioForm::ExplanationLines()
+{
+    return {
+        QStringLiteral("The biorhythm is made of four cycles that start on the day of birth and "
+                       "repeat with the same length for the whole of life."),
+        QStringLiteral("The physical cycle lasts 23 days, the emotional cycle 28 days, the "
+                       "intellectual cycle 33 days and the intuitive cycle 38 days."),
+        QStringLiteral("The chart draws each cycle as a curve that swings around the critical "
+                       "line, the zero line in the middle of the chart."),
+        QStringLiteral("While a curve runs above the critical line, its cycle is in the active "
+                       "phase, which may be read as a good time for that side of life."),
+        QStringLiteral("While a curve runs below the critical line, its cycle is in the passive "
+                       "phase, which may be read as a bad time for it."),
+        QStringLiteral("A day on which a curve crosses the critical line downwards, into a "
+                       "passive phase, is a critical day."),
+        QStringLiteral("A day on which a curve crosses the critical line upwards, into an active "
+                       "phase, is a zero day: the curve stands where it stood at birth."),
+        QStringLiteral("Critical days and zero days are the most important days of the "
+                       "biorhythm."),
+        QStringLiteral("Critical days call for more caution than zero days."),
+        QStringLiteral("As one, two or three curves cross the line on the same day, we speak of "
+                       "simple, twofold or triple critical and zero days."),
+    };
+}
+
+void TAboutBioForm::createMemo()
+{
+    Memo1 = new ReadOnlyMemo(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(kMemo);
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setPlainText(ExplanationLines().join(QLatin1Char('\n')));
+}
+
+void TAboutBioForm::createOkButton()
+{
+    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setIconSize(kOkPictureSize);
+    OkBtn->setGeometry(kOkBtn);
+    OkBtn->setDefault(true);
+    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBioForm::showEvent(QShowEvent* event)
+{
+    // Every opening starts in the text, at its beginning.
+    Memo1->moveCursor(QTextCursor::Start);
+    Memo1->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TAboutBioForm::keyPressEvent(QKeyEvent* event)
+{
+    // There is no cancel button, so Esc does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace cyclo

@@ -1,0 +1,32 @@
+#pragma once
+// The application object: sets the program's title, fonts and icon, and is
+// the one place where an exception escaping an event handler is caught and
+// shown to the user; the program then goes on.
+
+#include <QApplication>
+
+namespace cyclo {
+
+// The title on the task bar and in the caption of the program's own error and
+// warning boxes.
+inline constexpr char kApplicationTitle[] = "Cyclograph 2.0";
+
+class CyclographApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    CyclographApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The font substitutions and title without constructing the
+    // application; used by the constructor and by tests that own their
+    // QApplication.
+    static void setUp();
+
+    // Shows `text` in an error box titled with the application title.
+    static void showError(const QString& text);
+};
+
+} // namespace cyclo

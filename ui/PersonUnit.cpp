@@ -1,0 +1,360 @@
+#include "ui/PersonUnit.h"
+
+#include "assets/Artwork.h"
+#include "controls/ShadowLabel.h"
+#include "register/PersonRegister.h"
+#include "ui/AboutBoxUnit.h"
+#include "ui/AboutForm.h"
+#include "ui/BevelPanel.h"
+#include "ui/CyclographApplication.h"
+#include "ui/FormSupport.h"
+#include "ui/GlyphButton.h"
+
+#include <QDate>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyledItemDelegate>
+
+namespace cyclo {
+
+namespace {
+
+constexpr int kClientWidth = 614;
+constexpr int kClientHeight = 393;
+const QColor kDecoratedColour(240, 202, 166);
+
+constexpr int kTitleBandHeight = 41;
+constexpr QPoint kTitlePos(16, 8);
+constexpr int kStatusBarHeight = 19;
+
+constexpr int kPictureColumnWidth = 188;
+constexpr QRect kPictureFrame(8, 8, 172, 316);
+constexpr QRect kPicture(2, 2, 168, 312);
+constexpr QRect kPictureTextPanel(8, 8, 153, 65);
+constexpr QRect kPictureText(6, 6, 141, 53);
+
+constexpr int kButtonBandHeight = 65;
+constexpr QRect kGroupBox(10, 8, 409, 249);
+constexpr QRect kPersonList(16, 16, 377, 153);
+constexpr int kListButtonRow = 184;
+constexpr QSize kListButtonSize(81, 49);
+constexpr int kNeuBtnX = 16;
+constexpr int kDelBtnX = 104;
+constexpr int kBioBtnX = 192;
+constexpr int kCompBtnX = 280;
+constexpr QRect kAboutProgBtn(8, 8, 131, 49);
+constexpr QRect kAboutBtn(144, 8, 131, 49);
+constexpr QRect kQuitBtn(280, 8, 89, 49);
+
+// Lines of the person list are 13 pixels high.
+constexpr int kListItemHeight = 13;
+
+class FixedHeightDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(kListItemHeight);
+        return size;
+    }
+};
+
+QString applicationTitle()
+{
+    return QString::fromLatin1(kApplicationTitle);
+}
+
+} // namespace
+
+TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
+    : QDialog(parent), persons_(persons)
+{
+    setObjectName(QStringLiteral("PersonForm"));
+    setWindowTitle(QStringLiteral("Quellant Cyclograph 2.0"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(Artwork::programIcon());
+    setFont(FormFont());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    createTitleBand();
+    createPictureColumn();
+    createListArea();
+    createButtonBand();
+    createStatusBar();
+    connectCommands();
+    setTabOrderAndFocus();
+    centreOnScreen(*this);
+
+    FormCreate();
+}
+
+void TPersonForm::createTitleBand()
+{
+    titleBand_ = new BevelPanel(this, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
+    titleBand_->setColour(kDecoratedColour);
+    titleBand_->setGeometry(0, 0, kClientWidth, kTitleBandHeight);
+
+    titleLabel_ = new ShadowLabel(titleBand_);
+    titleLabel_->setObjectName(QStringLiteral("TitleLabel"));
+    titleLabel_->setFont(NamedFont("Arial", 16, true));
+    titleLabel_->move(kTitlePos);
+    titleLabel_->setText(QStringLiteral("Quellant Cyclograph 2.0"));
+}
+
+void TPersonForm::createPictureColumn()
+{
+    const int columnHeight = kClientHeight - kTitleBandHeight - kStatusBarHeight;
+    pictureColumn_ = new BevelPanel(this);
+    pictureColumn_->setGeometry(0, kTitleBandHeight, kPictureColumnWidth, columnHeight);
+
+    auto* frame =
+        new BevelPanel(pictureColumn_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
+    frame->setGeometry(kPictureFrame);
+
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("Picture"));
+    picture->setGeometry(kPicture);
+    picture->setPixmap(Artwork::mainPicture());
+
+    auto* textPanel = new BevelPanel(frame, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
+    textPanel->setColour(kDecoratedColour);
+    textPanel->setGeometry(kPictureTextPanel);
+
+    pictureText_ = new ShadowLabel(textPanel);
+    pictureText_->setObjectName(QStringLiteral("PictureText"));
+    pictureText_->setAutoSize(false);
+    pictureText_->setWordWrap(true);
+    pictureText_->setFont(NamedFont("Arial", 10, true));
+    pictureText_->setGeometry(kPictureText);
+    pictureText_->setText(QStringLiteral("List of persons - Add/remove  and analyse persons"));
+}
+
+void TPersonForm::createListArea()
+{
+    const int areaHeight = kClientHeight - kTitleBandHeight - kStatusBarHeight - kButtonBandHeight;
+    listArea_ = new BevelPanel(this);
+    listArea_->setGeometry(kPictureColumnWidth, kTitleBandHeight,
+                           kClientWidth - kPictureColumnWidth, areaHeight);
+
+    auto* group = new QGroupBox(QStringLiteral("List of persons"), listArea_);
+    group->setGeometry(kGroupBox);
+
+    PersonList = new QListWidget(group);
+    PersonList->setObjectName(QStringLiteral("PersonList"));
+    PersonList->setGeometry(kPersonList);
+    PersonList->setSelectionMode(QAbstractItemView::SingleSelection);
+    PersonList->setUniformItemSizes(true);
+    PersonList->setItemDelegate(new FixedHeightDelegate(PersonList));
+    PersonList->setSortingEnabled(false);
+
+    const auto makeButton = [group](const char* name, ButtonPicture picture, const char* caption,
+                                    const char* hint, int x) {
+        auto* button =
+            new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption), group);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setGeometry(QRect(QPoint(x, kListButtonRow), kListButtonSize));
+        return button;
+    };
+    NeuBtn = makeButton("NeuBtn", ButtonPicture::New, "&New", "Create new person", kNeuBtnX);
+    DelBtn =
+        makeButton("DelBtn", ButtonPicture::Delete, "&Delete", "Delete selected person", kDelBtnX);
+    BioBtn = makeButton("BioBtn", ButtonPicture::Analyze, "&Analyze",
+                        "Render Biorhythm for selected person", kBioBtnX);
+    CompBtn = makeButton("CompBtn", ButtonPicture::Compare, "&Compare",
+                         "Compare the Biorhythms of 2 persons", kCompBtnX);
+
+    // Enter in the list analyses the selected person.
+    BioBtn->setDefault(true);
+    // Analyze and About the Biorhythm both mark "A"; Alt+A belongs to About
+    // the Biorhythm, so Analyze keeps the underline but not the shortcut.
+    BioBtn->setShortcut(QKeySequence());
+}
+
+void TPersonForm::createButtonBand()
+{
+    buttonBand_ = new BevelPanel(this);
+    buttonBand_->setGeometry(kPictureColumnWidth,
+                             kClientHeight - kStatusBarHeight - kButtonBandHeight,
+                             kClientWidth - kPictureColumnWidth, kButtonBandHeight);
+
+    const auto makeButton = [this](const char* name, ButtonPicture picture, const char* caption,
+                                   const char* hint, const QRect& geometry) {
+        auto* button = new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption),
+                                       buttonBand_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setGeometry(geometry);
+        return button;
+    };
+    AboutProgBtn = makeButton("AboutProgBtn", ButtonPicture::AboutProgram, "About the program",
+                              "Information about the program", kAboutProgBtn);
+    AboutBtn = makeButton("AboutBtn", ButtonPicture::AboutBiorhythm, "&About the Biorhythm",
+                          "Informations about the Biorhythm", kAboutBtn);
+    QuitBtn = makeButton("QuitBtn", ButtonPicture::Cancel, "&Quit", "Quit the program", kQuitBtn);
+    // The cancel picture is 18 x 18.
+    QuitBtn->setIconSize(QSize(18, 18));
+}
+
+void TPersonForm::createStatusBar()
+{
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
+}
+
+void TPersonForm::connectCommands()
+{
+    connect(NeuBtn, &QPushButton::clicked, this, &TPersonForm::NeuBtnClick);
+    connect(DelBtn, &QPushButton::clicked, this, &TPersonForm::DelBtnClick);
+    connect(BioBtn, &QPushButton::clicked, this, &TPersonForm::BioBtnClick);
+    connect(CompBtn, &QPushButton::clicked, this, &TPersonForm::CompBtnClick);
+    connect(AboutProgBtn, &QPushButton::clicked, this, &TPersonForm::AboutProgBtnClick);
+    connect(AboutBtn, &QPushButton::clicked, this, &TPersonForm::AboutBtnClick);
+    connect(QuitBtn, &QPushButton::clicked, this, &TPersonForm::QuitBtnClick);
+}
+
+void TPersonForm::setTabOrderAndFocus()
+{
+    // The button band comes first, so the window opens with the focus on
+    // About the program.
+    QWidget* const order[] = {AboutProgBtn, AboutBtn, QuitBtn, PersonList,
+                              NeuBtn,       DelBtn,   BioBtn,  CompBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    AboutProgBtn->setFocus();
+}
+
+void TPersonForm::FormCreate()
+{
+    persons_.StartupFill();
+    for (int slot = 1; slot <= persons_.PersonCount(); ++slot)
+        appendLine(slot);
+    if (persons_.PersonCount() > 0)
+        PersonList->setCurrentRow(0);
+}
+
+void TPersonForm::appendLine(int slot)
+{
+    PersonList->addItem(QString::fromStdString(persons_.PersonText(slot)));
+}
+
+int TPersonForm::SelectedPosition() const
+{
+    const int p = PersonList->currentRow();
+    if (p < 0 || p >= PersonList->count() || !PersonList->item(p)->isSelected())
+        return -1;
+    return p;
+}
+
+bool TPersonForm::AddPerson(const QString& name, const QDate& birth)
+{
+    const TYmd date{static_cast<std::uint16_t>(birth.year()),
+                    static_cast<std::uint16_t>(birth.month()),
+                    static_cast<std::uint16_t>(birth.day())};
+    const RegisterResult result = persons_.AddPerson(name.toStdString(), date);
+    if (result.status == RegisterResult::Status::TableFull) {
+        reportListFull();
+        return false;
+    }
+    appendLine(persons_.PersonCount());
+    if (!result.ok())
+        reportSaveFailure(result);
+    return true;
+}
+
+void TPersonForm::NeuBtnClick()
+{
+    // Refused before the dialog opens, so no name is typed in vain.
+    if (persons_.PersonCount() >= kMaxPersons)
+        reportListFull();
+}
+
+void TPersonForm::DelBtnClick()
+{
+    const int p = SelectedPosition();
+    if (p < 0)
+        return;
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Delete person"),
+                         QStringLiteral("Do you want to delete this person?"),
+                         QMessageBox::Yes | QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    const RegisterResult result = persons_.DeletePerson(p);
+    if (result.status == RegisterResult::Status::NoSuchPerson)
+        return;
+    delete PersonList->takeItem(p);
+    // No line is selected after a delete until the user picks one.
+    PersonList->selectionModel()->clear();
+    if (!result.ok())
+        reportSaveFailure(result);
+}
+
+void TPersonForm::BioBtnClick()
+{
+    if (SelectedPosition() < 0)
+        return;
+}
+
+void TPersonForm::CompBtnClick() {}
+
+void TPersonForm::AboutProgBtnClick()
+{
+    if (windows_.aboutBox != nullptr)
+        windows_.aboutBox->exec();
+}
+
+void TPersonForm::AboutBtnClick()
+{
+    if (windows_.aboutBio != nullptr)
+        windows_.aboutBio->exec();
+}
+
+void TPersonForm::QuitBtnClick()
+{
+    close();
+}
+
+void TPersonForm::keyPressEvent(QKeyEvent* event)
+{
+    // Quit is the cancel button: Esc presses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QuitBtn->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPersonForm::reportSaveFailure(const RegisterResult& result)
+{
+    const QString file = QString::fromStdString(persons_.filePath().filename().string());
+    QMessageBox box(QMessageBox::Warning, applicationTitle(),
+                    QStringLiteral("The list of persons could not be saved to %1:\n%2\n\n"
+                                   "The change stays in the list until the program ends, "
+                                   "but the file still holds the previous list.")
+                        .arg(file, QString::fromStdString(result.reason)),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void TPersonForm::reportListFull()
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                    QStringLiteral("The list of persons is full: it holds at most %1 persons.\n"
+                                   "Delete a person before you add a new one.")
+                        .arg(kMaxPersons),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace cyclo

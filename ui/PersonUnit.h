@@ -1,0 +1,96 @@
+#pragma once
+// The main window: the list of persons with the commands to add, delete,
+// analyse and compare persons, the two information windows and Quit.
+// Closing it ends the program.
+
+#include <QDialog>
+
+class QDate;
+class QListWidget;
+class QStatusBar;
+
+namespace cyclo {
+
+class BevelPanel;
+class GlyphButton;
+class PersonRegister;
+class ShadowLabel;
+class TAboutBioForm;
+class TAboutBox;
+struct RegisterResult;
+
+class TPersonForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The windows the main window opens. They are created after the main
+    // window and handed in once they exist; a command whose window is absent
+    // does nothing.
+    struct Windows
+    {
+        TAboutBioForm* aboutBio = nullptr;
+        TAboutBox* aboutBox = nullptr;
+    };
+
+    // Fills `persons` from the person file and the list from `persons`.
+    explicit TPersonForm(PersonRegister& persons, QWidget* parent = nullptr);
+
+    void setWindows(const Windows& windows) { windows_ = windows; }
+
+    // The list position of the selected person, or -1 when no person is
+    // selected (no current line, or the current line not marked selected).
+    [[nodiscard]] int SelectedPosition() const;
+
+    // Appends a person to the register and the list and saves the file; a
+    // full list is refused with a message, a failed save is reported (the
+    // person stays in the list). Returns whether the person was added.
+    bool AddPerson(const QString& name, const QDate& birth);
+
+    void NeuBtnClick();
+    void DelBtnClick();
+    void BioBtnClick();
+    void CompBtnClick();
+    void AboutProgBtnClick();
+    void AboutBtnClick();
+    void QuitBtnClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createTitleBand();
+    void createPictureColumn();
+    void createListArea();
+    void createButtonBand();
+    void createStatusBar();
+    void connectCommands();
+    void setTabOrderAndFocus();
+    void FormCreate();
+
+    void appendLine(int slot);
+    void reportSaveFailure(const RegisterResult& result);
+    void reportListFull();
+
+    PersonRegister& persons_;
+    Windows windows_;
+
+    BevelPanel* titleBand_ = nullptr;
+    ShadowLabel* titleLabel_ = nullptr;
+    BevelPanel* pictureColumn_ = nullptr;
+    ShadowLabel* pictureText_ = nullptr;
+    BevelPanel* listArea_ = nullptr;
+    BevelPanel* buttonBand_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+
+    QListWidget* PersonList = nullptr;
+    GlyphButton* NeuBtn = nullptr;
+    GlyphButton* DelBtn = nullptr;
+    GlyphButton* BioBtn = nullptr;
+    GlyphButton* CompBtn = nullptr;
+    GlyphButton* AboutProgBtn = nullptr;
+    GlyphButton* AboutBtn = nullptr;
+    GlyphButton* QuitBtn = nullptr;
+};
+
+} // namespace cyclo

@@ -1,0 +1,21 @@
+#include "ui/ProgramWindows.h"
+
+#include <QCoreApplication>
+
+namespace cyclo {
+
+ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
+    : personForm_(persons), clock_(clock)
+{
+    personForm_.setWindows({&aboutBioForm_, &aboutBox_});
+    // Closing the main window (close box, Quit or Esc) ends the program.
+    QObject::connect(&personForm_, &QDialog::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
+}
+
+void ProgramWindows::showMainWindow()
+{
+    personForm_.show();
+}
+
+} // namespace cyclo

@@ -1,0 +1,38 @@
+#pragma once
+// Every window of the program, created once, the main window first, and
+// living until the program ends. Closing the main window ends the program.
+
+#include "ui/AboutBoxUnit.h"
+#include "ui/AboutForm.h"
+#include "ui/PersonUnit.h"
+
+namespace cyclo {
+
+class Clock;
+class PersonRegister;
+
+class ProgramWindows
+{
+public:
+    // Creating the main window fills the register from the person file.
+    ProgramWindows(PersonRegister& persons, Clock& clock);
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    [[nodiscard]] TPersonForm& personForm() { return personForm_; }
+    [[nodiscard]] TAboutBioForm& aboutBioForm() { return aboutBioForm_; }
+    [[nodiscard]] TAboutBox& aboutBox() { return aboutBox_; }
+
+    void showMainWindow();
+
+private:
+    // Members are created in this order, which is the order the windows are
+    // created in; later windows take their place between the main window and
+    // the information windows.
+    TPersonForm personForm_;
+    TAboutBioForm aboutBioForm_;
+    TAboutBox aboutBox_;
+    Clock& clock_;
+};
+
+} // namespace cyclo

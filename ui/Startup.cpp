@@ -1,0 +1,25 @@
+#include "ui/Startup.h"
+
+#include "controls/Clock.h"
+#include "register/PersonRegister.h"
+#include "ui/CyclographApplication.h"
+#include "ui/ProgramWindows.h"
+
+namespace cyclo {
+
+int RunCyclograph(int& argc, char** argv, const std::function<bool()>& afterStart)
+{
+    CyclographApplication application(argc, argv);
+    SystemClock clock;
+    PersonRegister persons;
+    ProgramWindows windows(persons, clock);
+    windows.showMainWindow();
+    if (afterStart) {
+        QCoreApplication::processEvents();
+        if (!afterStart())
+            return 0;
+    }
+    return CyclographApplication::exec();
+}
+
+} // namespace cyclo

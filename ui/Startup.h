@@ -1,0 +1,16 @@
+#pragma once
+// The program's start: the body of main(), shared with the start-up probe of
+// the benchmarks.
+
+#include <functional>
+
+namespace cyclo {
+
+// Creates the application, the person register (from personen.dat in the
+// working directory) and every window, shows the main window and runs the
+// event loop until the main window closes. `afterStart`, when given, is
+// called once the main window is shown and the pending events are
+// processed; if it returns false the event loop is not entered.
+int RunCyclograph(int& argc, char** argv, const std::function<bool()>& afterStart = {});
+
+} // namespace cyclo
