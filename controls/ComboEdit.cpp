@@ -189,9 +189,6 @@ void TCustomComboEdit::refreshGlyph()
     }
     button_->setNumGlyphs(count);
     button_->setGlyph(picture);
-    if (!picture.isNull() && buttonWidth_ >= kMinVisibleButtonWidth)
-        buttonWidth_ =
-            std::max(buttonWidth_, picture.width() / button_->numGlyphs() + kGlyphMargin);
     layoutButton();
 }
 
@@ -201,26 +198,32 @@ void TCustomComboEdit::setPopup(TPopupWindow* popup)
     popup_->setCloseUp([this](TPopupWindow* sender, bool accept) { PopupCloseUp(sender, accept); });
 }
 
+int TCustomComboEdit::effectiveButtonWidth() const
+{
+    if (buttonWidth_ < kMinVisibleButtonWidth)
+        return 0;
+    const QImage image = button_->glyphImage(true);
+    return image.isNull() ? buttonWidth_ : std::max(buttonWidth_, image.width() + kGlyphMargin);
+}
+
 void TCustomComboEdit::layoutButton()
 {
-    const bool visible = buttonWidth_ >= kMinVisibleButtonWidth;
-    buttonContainer_->setVisible(visible);
-    if (hasFrame())
-        buttonContainer_->setGeometry(width() - buttonWidth_ - kBorder, kBorder, buttonWidth_,
-                                      height() - 2 * kBorder);
-    else
-        buttonContainer_->setGeometry(width() - buttonWidth_, 0, buttonWidth_, height());
+    const int buttonWidth = effectiveButtonWidth();
+    buttonContainer_->setVisible(buttonWidth > 0);
+    const int border = hasFrame() ? kBorder : 0;
+    buttonContainer_->setGeometry(width() - buttonWidth - border, border, buttonWidth,
+                                  height() - 2 * border);
     button_->setGeometry(buttonContainer_->rect());
 
-    // The text ends kTextGap left of the button.
+    // The text ends kTextGap left of the button. QLineEdit keeps its own
+    // frame width and a margin of kTextGap on each side of the text.
     int rightMargin = 0;
-    if (visible) {
+    if (buttonWidth > 0) {
         QStyleOptionFrame option;
         initStyleOption(&option);
         const int frame =
             hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) : 0;
-        const int border = hasFrame() ? kBorder : 0;
-        rightMargin = std::max(0, buttonWidth_ + kTextGap + border - frame - kTextGap);
+        rightMargin = std::max(0, border + buttonWidth - frame);
     }
     setTextMargins(0, 0, rightMargin, 0);
 }

@@ -137,6 +137,8 @@ protected:
 private:
     void createButton();
     void layoutButton();
+    // ButtonWidth, but at least the image width + 6; 0 while the button is hidden.
+    [[nodiscard]] int effectiveButtonWidth() const;
     void updateMinimumHeight();
     void restoreEditReadOnly();
     void buttonPressed();

@@ -44,8 +44,8 @@ TCustomDateEdit::TCustomDateEdit(const Clock& clock, RegionalSettings& settings,
     setPopup(calendar_);
     calendar_->setPopupColor(popupColor_);
     passSettingsToCalendar();
-    setNumGlyphs(kDateEditGlyphs);
     setDefaultNumGlyphs(kDateEditGlyphs);
+    setNumGlyphs(kDateEditGlyphs);
 }
 
 std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const

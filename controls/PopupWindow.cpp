@@ -1,5 +1,7 @@
 #include "controls/PopupWindow.h"
 
+#include <QEvent>
+
 namespace cyclo {
 
 TPopupWindow::TPopupWindow(QWidget* owner)
@@ -22,6 +24,15 @@ void TPopupWindow::CloseWithResult(bool accept)
 bool TPopupWindow::handleKey(QKeyEvent* /*event*/)
 {
     return false;
+}
+
+bool TPopupWindow::event(QEvent* event)
+{
+    // Some window systems activate a shown window whatever it asks for; the
+    // activation goes straight back to the owner's window, where the focus is.
+    if (event->type() == QEvent::WindowActivate && parentWidget() != nullptr)
+        parentWidget()->window()->activateWindow();
+    return QFrame::event(event);
 }
 
 bool TPopupWindow::containsWidget(const QWidget* widget) const

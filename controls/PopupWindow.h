@@ -42,6 +42,9 @@ public:
     // Whether `widget` is this window or lies inside it.
     [[nodiscard]] bool containsWidget(const QWidget* widget) const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     CloseUpHandler closeUp_;
 };
