@@ -36,7 +36,8 @@ bool isTypedLetterT(const QKeyEvent* event)
 
 } // namespace
 
-TCustomDateEdit::TCustomDateEdit(const Clock& clock, RegionalSettings& settings, QWidget* parent)
+TCustomDateEdit::TCustomDateEdit(const Clock& clock, const RegionalSettings& settings,
+                                 QWidget* parent)
     : TCustomComboEdit(parent), clock_(clock), settings_(settings),
       popupColor_(palette().color(QPalette::Button))
 {

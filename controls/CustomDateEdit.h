@@ -37,7 +37,8 @@ public:
 
     // The "today" of `clock` and the regional date settings are read, never
     // owned; both must outlive the field.
-    TCustomDateEdit(const Clock& clock, RegionalSettings& settings, QWidget* parent = nullptr);
+    TCustomDateEdit(const Clock& clock, const RegionalSettings& settings,
+                    QWidget* parent = nullptr);
 
     // The date the text stands for, without a time part. A text that does
     // not read as a date gives today with DefaultToday on, else a null date
@@ -109,7 +110,7 @@ private:
     void showInvalidDate();
 
     const Clock& clock_;
-    RegionalSettings& settings_;
+    const RegionalSettings& settings_;
     TPopupCalendar* calendar_ = nullptr;
     QChar blanksChar_{u' '};
     std::u16string format_;

@@ -2,7 +2,7 @@
 
 namespace cyclo {
 
-TDateEdit::TDateEdit(const Clock& clock, RegionalSettings& settings, QWidget* parent)
+TDateEdit::TDateEdit(const Clock& clock, const RegionalSettings& settings, QWidget* parent)
     : TCustomDateEdit(clock, settings, parent)
 {
     RefreshFormatAndMask();

@@ -22,7 +22,7 @@ class TDateEdit : public TCustomDateEdit
     Q_OBJECT
 
 public:
-    TDateEdit(const Clock& clock, RegionalSettings& settings, QWidget* parent = nullptr);
+    TDateEdit(const Clock& clock, const RegionalSettings& settings, QWidget* parent = nullptr);
 };
 
 } // namespace cyclo
