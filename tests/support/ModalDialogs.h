@@ -3,7 +3,9 @@
 // blocks the test, so the answer is given from a short polling timer that
 // waits for QApplication::activeModalWidget() to appear.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
