@@ -1,6 +1,3 @@
-// clang-format off
-#include <QAbstractButton> // ModalDialogs.h calls QAbstractButton::click()
-// clang-format on
 #include "controls/DateEdit.h"
 
 #include "controls/EditButton.h"

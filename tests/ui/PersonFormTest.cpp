@@ -1,8 +1,3 @@
-// support/ModalDialogs.h clicks buttons but does not include their class.
-// clang-format off
-#include <QAbstractButton>
-// clang-format on
-
 #include "controls/Clock.h"
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
