@@ -6,6 +6,8 @@
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
 #include "ui/BevelPanel.h"
+#include "ui/CompErgUnit.h"
+#include "ui/CompUnit.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
@@ -306,7 +308,11 @@ void TPersonForm::BioBtnClick()
         return;
 }
 
-void TPersonForm::CompBtnClick() {}
+void TPersonForm::CompBtnClick()
+{
+    if (windows_.comp != nullptr && windows_.compErgeb != nullptr)
+        RunCompareCommand(persons_, *windows_.comp, *windows_.compErgeb);
+}
 
 void TPersonForm::AboutProgBtnClick()
 {

@@ -17,6 +17,8 @@ class PersonRegister;
 class ShadowLabel;
 class TAboutBioForm;
 class TAboutBox;
+class TCompErgebForm;
+class TCompForm;
 struct RegisterResult;
 
 class TPersonForm : public QDialog
@@ -29,6 +31,8 @@ public:
     // does nothing.
     struct Windows
     {
+        TCompForm* comp = nullptr;
+        TCompErgebForm* compErgeb = nullptr;
         TAboutBioForm* aboutBio = nullptr;
         TAboutBox* aboutBox = nullptr;
     };

@@ -7,7 +7,10 @@ namespace cyclo {
 ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
     : personForm_(persons), clock_(clock)
 {
-    personForm_.setWindows({&aboutBioForm_, &aboutBox_});
+    personForm_.setWindows({.comp = &compForm_,
+                            .compErgeb = &compErgebForm_,
+                            .aboutBio = &aboutBioForm_,
+                            .aboutBox = &aboutBox_});
     // Closing the main window (close box, Quit or Esc) ends the program.
     QObject::connect(&personForm_, &QDialog::finished, QCoreApplication::instance(),
                      &QCoreApplication::quit);

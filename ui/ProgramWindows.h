@@ -4,6 +4,8 @@
 
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
+#include "ui/CompErgUnit.h"
+#include "ui/CompUnit.h"
 #include "ui/PersonUnit.h"
 
 namespace cyclo {
@@ -20,6 +22,8 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     [[nodiscard]] TPersonForm& personForm() { return personForm_; }
+    [[nodiscard]] TCompForm& compForm() { return compForm_; }
+    [[nodiscard]] TCompErgebForm& compErgebForm() { return compErgebForm_; }
     [[nodiscard]] TAboutBioForm& aboutBioForm() { return aboutBioForm_; }
     [[nodiscard]] TAboutBox& aboutBox() { return aboutBox_; }
 
@@ -30,6 +34,8 @@ private:
     // created in; later windows take their place between the main window and
     // the information windows.
     TPersonForm personForm_;
+    TCompForm compForm_;
+    TCompErgebForm compErgebForm_;
     TAboutBioForm aboutBioForm_;
     TAboutBox aboutBox_;
     Clock& clock_;

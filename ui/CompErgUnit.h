@@ -1,0 +1,55 @@
+#pragma once
+// "Result of the comparison": the five result lines of two persons, each in
+// the colour of its cycle, with a Print command.
+
+#include "ui/ComparisonPage.h"
+
+#include <QDialog>
+#include <memory>
+
+class QPrinter;
+class QPushButton;
+
+namespace cyclo {
+
+class ShadowLabel;
+
+class TCompErgebForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TCompErgebForm(QWidget* parent = nullptr);
+    ~TCompErgebForm() override;
+
+    // Puts the five result lines into the labels; the persons' lines are
+    // kept for the printed page.
+    void SetComparison(const QString& person1, const QString& person2,
+                       const TComparison& comparison);
+    [[nodiscard]] const ComparisonPage& Page() const { return page_; }
+
+    // Asks for the printer in the print dialog, then prints the page.
+    void PrintBtnClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createResultLabels();
+    void createButtons();
+
+    ComparisonPage page_;
+    // Made on the first Print, so the choices in the print dialog are kept
+    // for the next one and starting the program does not ask for printers.
+    std::unique_ptr<QPrinter> printer_;
+
+    ShadowLabel* Intel = nullptr;
+    ShadowLabel* Emot = nullptr;
+    ShadowLabel* Phys = nullptr;
+    ShadowLabel* Intu = nullptr;
+    ShadowLabel* Aver = nullptr;
+    QPushButton* OkBtn = nullptr;
+    QPushButton* PrintBtn = nullptr;
+};
+
+} // namespace cyclo
