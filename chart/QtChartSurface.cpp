@@ -17,9 +17,13 @@ constexpr int kFontPointSize = 8;
 // The chart is laid out in pixels for 96 dots per inch, where 8 points are
 // 11 pixels; the image says so, whatever screen the program runs on.
 constexpr int kDotsPerMeter96Dpi = 3780;
+// Texts are in the window-text colour of the classic scheme, so the chart's
+// colours stay the same whatever style the desktop has.
 constexpr QRgb kWindowTextColour = 0xff000000;
-// Fills of at least this many pixels go through QPainter.
-constexpr qint64 kPainterFillArea = 16384;
+// Fills of at least this many pixels wait to be written row by row; the
+// limit on waiting fills keeps the bookkeeping small.
+constexpr qint64 kDeferredFillArea = 1024;
+constexpr std::size_t kMaxPendingFills = 128;
 constexpr std::size_t kMaxCachedTexts = 256;
 
 QRgb toQRgb(Rgb colour)
@@ -44,6 +48,27 @@ QImage makeBitmap(QSize size)
     return image;
 }
 
+// Metrics for the chart's resolution, whatever size (even none) the bitmap has.
+QFontMetrics chartMetrics(const QFont& font)
+{
+    const QImage reference = makeBitmap(QSize(1, 1));
+    return QFontMetrics(font, &reference);
+}
+
+// Plain stores in blocks of eight, which the compiler turns into vector
+// stores.
+void fillRow(QRgb* row, int count, QRgb colour)
+{
+    constexpr int kBlock = 8;
+    int i = 0;
+    for (; i + kBlock <= count; i += kBlock) {
+        for (int k = 0; k < kBlock; ++k)
+            row[i + k] = colour;
+    }
+    for (; i < count; ++i)
+        row[i] = colour;
+}
+
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,14 +77,22 @@ QString toQString(std::string_view text)
 } // namespace
 
 QtChartSurface::QtChartSurface(QSize size)
-    : image_(makeBitmap(size)), font_(chartFont()), metrics_(font_, &image_),
+    : image_(makeBitmap(size)), font_(chartFont()), metrics_(chartMetrics(font_)),
       brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
 {}
 
 void QtChartSurface::resize(QSize size)
 {
-    if (size != image_.size())
-        image_ = makeBitmap(size);
+    if (size == image_.size())
+        return;
+    pendingFills_.clear();
+    image_ = makeBitmap(size);
+}
+
+const QImage& QtChartSurface::image()
+{
+    settleAll();
+    return image_;
 }
 
 void QtChartSurface::setSolidBrush(Rgb colour)
@@ -130,6 +163,9 @@ void QtChartSurface::textOut(int x, int y, std::string_view text)
     const RenderedText& cell = rendered(text);
     if (!brushClear_)
         fillPixels(x, y, x + cell.width, y + metrics_.height(), brush_);
+    if (cell.pixels.empty())
+        return;
+    settleRows(y + cell.inkTop, y + cell.inkBottom);
     const QRect bounds = image_.rect();
     for (const auto& pixel : cell.pixels) {
         const QPoint at(x + pixel.dx, y + pixel.dy);
@@ -175,9 +211,13 @@ const QtChartSurface::RenderedText& QtChartSurface::rendered(std::string_view te
     for (int y = 0; y < scratch.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         for (int x = 0; x < scratch.width(); ++x) {
-            if (row[x] != white)
-                cell.pixels.push_back({static_cast<std::int16_t>(x - margin),
-                                       static_cast<std::int16_t>(y - margin), row[x]});
+            if (row[x] == white)
+                continue;
+            if (cell.pixels.empty())
+                cell.inkTop = y - margin;
+            cell.inkBottom = y - margin + 1;
+            cell.pixels.push_back({static_cast<std::int16_t>(x - margin),
+                                   static_cast<std::int16_t>(y - margin), row[x]});
         }
     }
     return texts_.emplace(std::string(text), std::move(cell)).first->second;
@@ -191,19 +231,127 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
     bottom = std::min(bottom, image_.height());
     if (right <= left || bottom <= top)
         return;
-    if (static_cast<qint64>(right - left) * (bottom - top) >= kPainterFillArea) {
-        // Qt's own fill is vectorised; its set-up pays off on large areas.
-        QPainter painter(&image_);
-        painter.fillRect(QRect(left, top, right - left, bottom - top), QColor::fromRgb(colour));
+    if (static_cast<qint64>(right - left) * (bottom - top) >= kDeferredFillArea) {
+        if (pendingFills_.size() >= kMaxPendingFills)
+            settleAll();
+        if (pendingFills_.empty())
+            settledFills_.assign(static_cast<std::size_t>(image_.height()), 0);
+        pendingFills_.push_back({left, top, right, bottom, colour});
         return;
     }
-    const auto count = static_cast<std::size_t>(right - left);
+    settleRows(top, bottom);
     uchar* const bits = image_.bits();
     const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
     for (int y = top; y < bottom; ++y) {
-        QRgb* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
-        std::fill_n(row + left, count, colour);
+        auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
+        fillRow(row + left, right - left, colour);
     }
+}
+
+// Writes the waiting fills to rows top .. bottom-1 as if they had been
+// written in the order they came, but every pixel once and each row from
+// left to right. Neighbouring rows that the same fills cover get the same
+// pixels, so they are written along with the wanted ones: one request in the
+// middle of the plot writes the whole plot.
+void QtChartSurface::settleRows(int top, int bottom)
+{
+    if (pendingFills_.empty())
+        return;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, image_.height());
+    for (int y = top; y < bottom; ++y) {
+        if (settledFills_[static_cast<std::size_t>(y)] == pendingFills_.size())
+            continue;
+        int first = y;
+        int last = y + 1;
+        while (first > 0 && sameFills(first - 1, y))
+            --first;
+        while (last < image_.height() && sameFills(last, y))
+            ++last;
+        settleRun(first, last);
+        y = last - 1;
+    }
+}
+
+// Whether the pending fills not yet written to row a are those not yet
+// written to row b, and cover both rows alike.
+bool QtChartSurface::sameFills(int a, int b) const
+{
+    const std::size_t from = settledFills_[static_cast<std::size_t>(b)];
+    if (settledFills_[static_cast<std::size_t>(a)] != from)
+        return false;
+    return std::all_of(pendingFills_.begin() + static_cast<std::ptrdiff_t>(from),
+                       pendingFills_.end(), [a, b](const PendingFill& fill) {
+                           return (a >= fill.top && a < fill.bottom) ==
+                                  (b >= fill.top && b < fill.bottom);
+                       });
+}
+
+// Writes rows first .. last-1, which the same pending fills cover.
+void QtChartSurface::settleRun(int first, int last)
+{
+    collectSpans(first, settledFills_[static_cast<std::size_t>(first)]);
+    uchar* const bits = image_.bits();
+    const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
+    for (int y = first; y < last; ++y) {
+        auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
+        for (const PendingFill& span : spans_)
+            fillRow(row + span.left, span.right - span.left, span.colour);
+        settledFills_[static_cast<std::size_t>(y)] = pendingFills_.size();
+    }
+}
+
+// The spans a row gets from the pending fills from `first` on, left to
+// right: going from the last fill to the first, each contributes only the
+// columns no later one covers.
+void QtChartSurface::collectSpans(int y, std::size_t first)
+{
+    covered_.clear();
+    spans_.clear();
+    for (std::size_t i = pendingFills_.size(); i-- > first;) {
+        const PendingFill& fill = pendingFills_[i];
+        if (y >= fill.top && y < fill.bottom)
+            fillUncovered(fill.left, fill.right, fill.colour);
+    }
+    std::sort(spans_.begin(), spans_.end(),
+              [](const PendingFill& a, const PendingFill& b) { return a.left < b.left; });
+}
+
+// Adds the columns left .. right-1 that covered_ does not hold yet to spans_,
+// then adds them to covered_ (sorted, disjoint column spans).
+void QtChartSurface::fillUncovered(int left, int right, QRgb colour)
+{
+    int from = left;
+    auto span = covered_.begin();
+    for (; span != covered_.end() && span->first < right; ++span) {
+        if (span->second <= from)
+            continue;
+        if (span->first > from)
+            spans_.push_back({from, 0, span->first, 0, colour});
+        from = std::max(from, span->second);
+    }
+    if (from < right)
+        spans_.push_back({from, 0, right, 0, colour});
+
+    // Merge [left, right) into the covered spans.
+    auto first = std::find_if(covered_.begin(), covered_.end(),
+                              [left](const auto& s) { return s.second >= left; });
+    auto last =
+        std::find_if(first, covered_.end(), [right](const auto& s) { return s.first > right; });
+    int mergedLeft = left;
+    int mergedRight = right;
+    if (first != last) {
+        mergedLeft = std::min(mergedLeft, first->first);
+        mergedRight = std::max(mergedRight, std::prev(last)->second);
+    }
+    const auto at = covered_.erase(first, last);
+    covered_.insert(at, {mergedLeft, mergedRight});
+}
+
+void QtChartSurface::settleAll()
+{
+    settleRows(0, image_.height());
+    pendingFills_.clear();
 }
 
 // A line whose minor coordinate changes by at most one: Qt puts every pixel
@@ -258,6 +406,7 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
             box.setTop(to.y() + 1);
     }
 
+    settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen{QColor::fromRgb(pen_)};

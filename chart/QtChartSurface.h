@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cyclo {
@@ -22,15 +23,16 @@ namespace cyclo {
 class QtChartSurface final : public ChartSurface
 {
 public:
-    // A bitmap of the given size with a black 1-pixel pen and a solid white
-    // brush. Needs a QGuiApplication for the font.
+    // A white bitmap of the given size with a black 1-pixel pen and a solid
+    // white brush. Needs a QGuiApplication for the font.
     explicit QtChartSurface(QSize size = {});
 
-    // Gives the bitmap a new size; the pixels are undefined until drawn. The
-    // same size keeps the bitmap as it is.
+    // Gives the bitmap a new size, white all over; the same size keeps the
+    // bitmap as it is.
     void resize(QSize size);
 
-    [[nodiscard]] const QImage& image() const { return image_; }
+    // The bitmap with everything drawn so far.
+    [[nodiscard]] const QImage& image();
     [[nodiscard]] const QFont& font() const { return font_; }
 
     [[nodiscard]] int width() const override { return image_.width(); }
@@ -59,11 +61,29 @@ private:
             QRgb colour;
         };
         int width = 0;
+        int inkTop = 0;    // rows the pixels reach, relative to the cell's top
+        int inkBottom = 0; // (exclusive)
         std::vector<Pixel> pixels;
+    };
+
+    // A large fill not yet written to the bitmap.
+    struct PendingFill
+    {
+        int left;
+        int top;
+        int right;
+        int bottom;
+        QRgb colour;
     };
 
     const RenderedText& rendered(std::string_view text);
     void fillPixels(int left, int top, int right, int bottom, QRgb colour);
+    void settleRows(int top, int bottom);
+    [[nodiscard]] bool sameFills(int a, int b) const;
+    void settleRun(int first, int last);
+    void collectSpans(int y, std::size_t first);
+    void fillUncovered(int left, int right, QRgb colour);
+    void settleAll();
     void drawThinLine(QPoint from, QPoint to, int thickness);
     void drawLineWithPainter(QPoint from, QPoint to, int thickness);
 
@@ -75,6 +95,14 @@ private:
     QRgb pen_;
     int penWidth_ = 1;
     QPoint position_;
+    // Large fills are written row by row, all of a row's fills at once, just
+    // before anything else touches that row: the whole background and the
+    // day bands over it then cost one pass over the memory instead of two.
+    // settledFills_[y] counts the pending fills already written to row y.
+    std::vector<PendingFill> pendingFills_;
+    std::vector<std::size_t> settledFills_;
+    std::vector<std::pair<int, int>> covered_; // scratch of settleRows
+    std::vector<PendingFill> spans_;           // scratch of settleRows
     // The chart draws the same few dozen labels at every redraw.
     std::map<std::string, RenderedText, std::less<>> texts_;
 };

@@ -1,12 +1,14 @@
 #include "chart/QtChartSurface.h"
 
 #include "chart/MonthChart.h"
+#include "chart/PainterSurface.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -24,11 +26,15 @@ QRgb toQRgb(Rgb colour)
     return qRgb(colour.red, colour.green, colour.blue);
 }
 
+// The index of the first pixel in which two images differ, or -1.
 int firstDifference(const QImage& a, const QImage& b)
 {
-    if (a.size() != b.size())
+    if (a.size() != b.size() || a.format() != b.format())
         return 0;
     for (int y = 0; y < a.height(); ++y) {
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y),
+                        static_cast<std::size_t>(a.width()) * sizeof(QRgb)) == 0)
+            continue;
         for (int x = 0; x < a.width(); ++x) {
             if (a.pixel(x, y) != b.pixel(x, y))
                 return y * a.width() + x;
@@ -212,6 +218,18 @@ TEST(QtChartSurfaceText, StandsInItsCellByTheTopLeftCorner)
     EXPECT_TRUE(QRect(30, 20, width, height).contains(ink)) << ink.x() << "," << ink.y();
 }
 
+TEST(QtChartSurfaceText, MeasuresTheSameOnABitmapOfAnySize)
+{
+    QtChartSurface sized(QSize(418, 283));
+    QtChartSurface empty;
+    EXPECT_EQ(empty.textHeight("100 %"), sized.textHeight("100 %"));
+    EXPECT_EQ(empty.textWidth("100 %"), sized.textWidth("100 %"));
+    ChartState state;
+    state.ChartView = {2001, 9, 15};
+    DrawChart(empty, state);
+    EXPECT_TRUE(empty.image().isNull());
+}
+
 TEST(QtChartSurfaceText, OnASolidBrushFillsItsCellFirst)
 {
     QtChartSurface surface(QSize(120, 60));
@@ -269,7 +287,7 @@ protected:
         DrawChart(surface, state);
     }
 
-    [[nodiscard]] QRgb at(int x, int y) const { return surface.image().pixel(x, y); }
+    [[nodiscard]] QRgb at(int x, int y) { return surface.image().pixel(x, y); }
 
     QtChartSurface surface{QSize(418, 283)};
 };
@@ -384,6 +402,122 @@ TEST(QtChartPixels, AResizedSurfaceDrawsTheChartAtItsNewSize)
     EXPECT_EQ(surface.image().pixel(49, 4), kBlack);
     EXPECT_EQ(surface.image().pixel(595, 380), kBlack);
     EXPECT_EQ(surface.image().pixel(596, 380), toQRgb(kChartSilver));
+}
+
+test::PainterSurface plainSurfaceLike(QtChartSurface& surface)
+{
+    return test::PainterSurface(surface.image().size(), surface.font(),
+                                surface.image().dotsPerMeterX());
+}
+
+TEST(QtChartSurfaceAgainstPlainQPainter, WholeChartsComeOutTheSame)
+{
+    struct Case
+    {
+        QSize size;
+        TYmd birth;
+        TYmd view;
+        bool print;
+    } const cases[] = {
+        {{418, 283}, {1981, 4, 8}, {2001, 9, 15}, false},
+        {{418, 283}, {2001, 9, 1}, {2001, 9, 1}, true},
+        {{100, 70}, {1990, 1, 31}, {2024, 2, 29}, false},
+        {{1280, 800}, {2001, 9, 20}, {2001, 8, 31}, false},
+        {{57, 43}, {1970, 1, 1}, {2001, 12, 31}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
+        ChartState state;
+        state.ChartBirth = c.birth;
+        state.ChartView = c.view;
+        QtChartSurface fast(c.size);
+        auto plain = plainSurfaceLike(fast);
+        for (ChartSurface* surface :
+             {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
+            if (c.print)
+                zeichneBitmap(*surface, state);
+            else
+                DrawChart(*surface, state);
+        }
+        EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
+    }
+}
+
+// Fills large and small, overlapping and in any order, mixed with lines of
+// any slope and width, frames and texts on either brush.
+TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
+{
+    const Rgb palette[] = {{192, 192, 192}, {128, 128, 128}, {255, 255, 0},
+                           {0, 255, 0},     {255, 0, 0},     {0, 0, 255}};
+    const char* const texts[] = {"2", "17", "100 %", "-40 %", "Septmeber"};
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        QtChartSurface fast(QSize(pick(20, 160), pick(20, 120)));
+        auto plain = plainSurfaceLike(fast);
+        const int w = fast.width();
+        const int h = fast.height();
+        for (int op = 0; op < 300; ++op) {
+            const int kind = pick(0, 10);
+            const Rgb colour = palette[pick(0, 5)];
+            const int x0 = pick(-10, w + 10);
+            const int y0 = pick(-10, h + 10);
+            const int x1 = pick(-10, w + 10);
+            const int y1 = pick(-10, h + 10);
+            const int penWidth = pick(1, 3);
+            const char* text = texts[pick(0, 4)];
+            const QPoint step(pick(-1, 1), pick(-12, 12));
+            for (ChartSurface* s :
+                 {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
+                switch (kind) {
+                case 0:
+                    s->setSolidBrush(colour);
+                    break;
+                case 1:
+                    s->setClearBrush();
+                    break;
+                case 2:
+                    s->setPenColour(colour);
+                    s->setPenWidth(penWidth);
+                    break;
+                case 3: // large fills, often the whole bitmap
+                case 9:
+                case 10:
+                    s->setSolidBrush(colour);
+                    if (x0 % 3 == 0)
+                        s->fillRect(0, 0, w, h);
+                    else
+                        s->fillRect(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1),
+                                    std::max(y0, y1));
+                    break;
+                case 4: // a narrow fill
+                    s->fillRect(x0, y0, x0 + penWidth, y1);
+                    break;
+                case 5:
+                    s->frameRect(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 2,
+                                 std::max(y0, y1) + 2);
+                    break;
+                case 6:
+                    s->moveTo(x0, y0);
+                    s->lineTo(x1, y1);
+                    break;
+                case 7: // a short step, as the curves take
+                    s->moveTo(x0, y0);
+                    s->lineTo(x0 + step.x(), y0 + step.y());
+                    break;
+                case 8:
+                    s->textOut(x0, y0, text);
+                    break;
+                }
+            }
+        }
+        // Compared only at the end: looking at the image finishes the
+        // surface's waiting fills, which this sequence is meant to pile up.
+        EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
+    }
 }
 
 } // namespace
