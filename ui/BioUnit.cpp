@@ -1,0 +1,412 @@
+#include "ui/BioUnit.h"
+
+#include "assets/Artwork.h"
+#include "chart/MonthChart.h"
+#include "controls/Clock.h"
+#include "controls/RepeatTimer.h"
+#include "controls/ShadowLabel.h"
+#include "register/PersonRegister.h"
+#include "ui/BevelPanel.h"
+#include "ui/ChartLegend.h"
+#include "ui/ChartPrinting.h"
+#include "ui/CyclographApplication.h"
+#include "ui/FormSupport.h"
+#include "ui/GlyphButton.h"
+#include "ui/MonthCalendar.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <functional>
+
+namespace cyclo {
+
+namespace {
+
+constexpr int kClientWidth = 641;
+constexpr int kClientHeight = 421;
+
+constexpr int kToolBandHeight = 65;
+constexpr QSize kToolButtonSize(81, 49);
+constexpr QPoint kBackBitBtnPos(8, 8);
+constexpr QPoint kPrintBtnPos(89, 8);
+
+constexpr int kSideColumnWidth = 219;
+constexpr QPoint kCalendarFramePos(8, 8);
+constexpr QSize kCalendarSize(201, 153);
+constexpr QPoint kLiveDaysPos(9, 169);
+
+constexpr int kLegendHeight = 90;
+constexpr int kLegendBoxX = 8;
+constexpr std::array<int, 4> kLegendRows = {16, 32, 48, 64};
+constexpr int kLegendBoxSize = 17;
+constexpr int kLegendCaptionX = 36;
+
+constexpr int kNameLabelHeight = 24;
+constexpr int kDateLabelHeight = 26;
+constexpr int kStatusBarHeight = 19;
+
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+const QColor kLegendShadow(128, 128, 128);
+
+constexpr const char* kWindowCaption = "Quellant Cyclograph 2.0";
+
+QColor toQColor(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+// The paint area: hands its painter to the window, which draws the whole
+// area in one copy, so nothing needs to be erased first.
+class PaintBox : public QWidget
+{
+public:
+    using Paint = std::function<void(QPainter&, QSize)>;
+
+    PaintBox(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        paint_(painter, size());
+    }
+
+private:
+    Paint paint_;
+};
+
+} // namespace
+
+TYmd SplitDate(const QDate& date)
+{
+    return {static_cast<std::uint16_t>(date.year()), static_cast<std::uint16_t>(date.month()),
+            static_cast<std::uint16_t>(date.day())};
+}
+
+TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* parent,
+                   std::unique_ptr<RepeatTimer> timer)
+    : QDialog(parent), persons_(persons), clock_(clock),
+      Timer1(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>())
+{
+    setObjectName(QStringLiteral("BioForm"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(Artwork::programIcon());
+    setFont(FormFont());
+
+    createToolBand();
+    createSideColumn();
+    createLegend();
+    createChartColumn();
+    createStatusBar();
+    FormCreate();
+    connectEvents();
+
+    resize(kClientWidth, kClientHeight);
+    layoutAreas();
+    centreOnScreen(*this);
+}
+
+TBioForm::~TBioForm() = default;
+
+void TBioForm::createToolBand()
+{
+    toolBand_ = new BevelPanel(this, BevelPanel::Bevel::None, BevelPanel::Bevel::None);
+
+    const auto makeButton = [this](const char* name, ButtonPicture picture, const char* caption,
+                                   const char* hint, QPoint pos) {
+        auto* button =
+            new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption), toolBand_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setFlat(true);
+        // The window has no default button: Enter on a check box does nothing.
+        button->setAutoDefault(false);
+        button->setGeometry(QRect(pos, kToolButtonSize));
+        return button;
+    };
+    BackBitBtn = makeButton("BackBitBtn", ButtonPicture::Back, "&Back...", "Back to main window",
+                            kBackBitBtnPos);
+    PrintBtn = makeButton("PrintBtn", ButtonPicture::Print, "&Print",
+                          "Prints the Biorhythm for the selected time span", kPrintBtnPos);
+}
+
+void TBioForm::createSideColumn()
+{
+    sideColumn_ = new BevelPanel(this, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered);
+
+    calendarFrame_ =
+        new BevelPanel(sideColumn_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
+    const int frameBevel = calendarFrame_->bevelWidth();
+    calendarFrame_->setGeometry(
+        QRect(kCalendarFramePos, kCalendarSize + QSize(2 * frameBevel, 2 * frameBevel)));
+
+    MonthCalendar1 = new MonthCalendar(clock_, calendarFrame_);
+    MonthCalendar1->setObjectName(QStringLiteral("MonthCalendar1"));
+    MonthCalendar1->setGeometry(QRect(QPoint(frameBevel, frameBevel), kCalendarSize));
+
+    LiveDays = new ShadowLabel(sideColumn_);
+    LiveDays->setObjectName(QStringLiteral("LiveDays"));
+    LiveDays->setFont(NamedFont("Times New Roman", 12, true));
+    LiveDays->setTextColor(kNavy);
+    LiveDays->move(kLiveDaysPos);
+}
+
+void TBioForm::createLegend()
+{
+    legend_ = new QGroupBox(QStringLiteral("Legend"), sideColumn_);
+    legend_->setObjectName(QStringLiteral("Legend"));
+
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
+        const LegendEntry& entry = kLegendEntries[i];
+        const int row = kLegendRows[i];
+
+        auto* box = new QCheckBox(legend_);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        box->setGeometry(kLegendBoxX, row, kLegendBoxSize, kLegendBoxSize);
+        box->setChecked(true);
+        checkBoxes_[i] = box;
+
+        auto* caption = new ShadowLabel(QString::fromLatin1(entry.caption), legend_);
+        caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
+        caption->setTextColor(toQColor(entry.colour));
+        caption->setShadowColor(kLegendShadow);
+        caption->setShadowPos(ShadowLabel::ShadowPosition::spRightBottom);
+        // Beside its box, centred on it.
+        caption->move(kLegendCaptionX, row + (kLegendBoxSize - caption->height()) / 2);
+    }
+}
+
+void TBioForm::createChartColumn()
+{
+    chartColumn_ = new BevelPanel(this, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered);
+
+    const auto makeTitle = [this](const char* name, int points, const QColor& colour) {
+        auto* label = new ShadowLabel(chartColumn_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAutoSize(false);
+        label->setAlignment(Qt::AlignHCenter);
+        label->setFont(NamedFont("Times New Roman", points, true));
+        label->setTextColor(colour);
+        return label;
+    };
+    NameLabel = makeTitle("NameLabel", 16, kNavy);
+    DateLabel = makeTitle("DateLabel", 18, kMaroon);
+
+    PaintBox1 = new PaintBox(
+        [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+}
+
+void TBioForm::createStatusBar()
+{
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setSizeGripEnabled(true);
+}
+
+void TBioForm::FormCreate()
+{
+    MonthCalendar1->setSelectedDate(clock_.today());
+    // SinTable is built on its first use; build it now, before any drawing.
+    static_cast<void>(SinTable());
+    chart_.ShowIntellectual = true;
+    chart_.ShowEmotional = true;
+    chart_.ShowPhysical = true;
+    chart_.ShowIntuitive = true;
+}
+
+void TBioForm::connectEvents()
+{
+    connect(BackBitBtn, &QPushButton::clicked, this, &TBioForm::BackBitBtnClick);
+    connect(PrintBtn, &QPushButton::clicked, this, &TBioForm::PrintBtnClick);
+    connect(MonthCalendar1, &MonthCalendar::calendarClicked, this, &TBioForm::MonthCalendar1Click);
+    connect(MonthCalendar1, &MonthCalendar::monthInfoRequested, this,
+            &TBioForm::MonthCalendar1GetMonthInfo);
+    Timer1->setCallback([this] { Timer1Timer(); });
+
+    const std::array<void (TBioForm::*)(), 4> handlers = {
+        &TBioForm::CheckBox1Click, &TBioForm::CheckBox2Click, &TBioForm::CheckBox3Click,
+        &TBioForm::CheckBox4Click};
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i)
+        connect(checkBoxes_[i], &QCheckBox::toggled, this, handlers[i]);
+
+    setTabOrder(checkBoxes_[0], checkBoxes_[1]);
+    setTabOrder(checkBoxes_[1], checkBoxes_[2]);
+    setTabOrder(checkBoxes_[2], checkBoxes_[3]);
+    setTabOrder(checkBoxes_[3], BackBitBtn);
+    setTabOrder(BackBitBtn, PrintBtn);
+}
+
+// The areas dock as the window is sized: the tool band at the top, the
+// status bar at the bottom, the side column on the left with the legend at
+// its foot, and the chart column taking the rest, its paint area under the
+// two texts.
+void TBioForm::layoutAreas()
+{
+    const int clientWidth = width();
+    const int clientHeight = height();
+    toolBand_->setGeometry(0, 0, clientWidth, kToolBandHeight);
+    statusBar_->setGeometry(0, clientHeight - kStatusBarHeight, clientWidth, kStatusBarHeight);
+
+    const int columnsHeight = std::max(0, clientHeight - kToolBandHeight - kStatusBarHeight);
+    sideColumn_->setGeometry(0, kToolBandHeight, kSideColumnWidth, columnsHeight);
+    const int sideBevel = sideColumn_->bevelWidth();
+    legend_->setGeometry(sideBevel, columnsHeight - sideBevel - kLegendHeight,
+                         kSideColumnWidth - 2 * sideBevel, kLegendHeight);
+
+    chartColumn_->setGeometry(kSideColumnWidth, kToolBandHeight,
+                              std::max(0, clientWidth - kSideColumnWidth), columnsHeight);
+    const int chartBevel = chartColumn_->bevelWidth();
+    const int innerWidth = std::max(0, chartColumn_->width() - 2 * chartBevel);
+    NameLabel->setGeometry(chartBevel, chartBevel, innerWidth, kNameLabelHeight);
+    DateLabel->setGeometry(chartBevel, chartBevel + kNameLabelHeight, innerWidth, kDateLabelHeight);
+    const int paintTop = chartBevel + kNameLabelHeight + kDateLabelHeight;
+    PaintBox1->setGeometry(chartBevel, paintTop, innerWidth,
+                           std::max(0, columnsHeight - chartBevel - paintTop));
+}
+
+void TBioForm::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    layoutAreas();
+}
+
+void TBioForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    checkBoxes_[0]->setFocus();
+}
+
+void TBioForm::keyPressEvent(QKeyEvent* event)
+{
+    // There is no cancel button: Esc does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QDate TBioForm::CalendarDate() const
+{
+    return MonthCalendar1->selectedDate();
+}
+
+void TBioForm::SetChartPerson(int slot, const TYmd& birth, const TYmd& view, const QString& line)
+{
+    chartSlot_ = slot;
+    chart_.ChartBirth = birth;
+    chart_.ChartView = view;
+    NameLabel->setText(line);
+    DateLabel->setText(QStringLiteral("%1 %2, %3")
+                           .arg(QString::fromLatin1(MonthNames(view.Month)))
+                           .arg(view.Day)
+                           .arg(view.Year));
+    const int dayOfLife = DayNumber(view) - DayNumber(birth) + 1;
+    LiveDays->setText(QString::number(dayOfLife) + QStringLiteral(". day of live"));
+}
+
+void TBioForm::DateEdit3Change()
+{
+    // Before the first opening there is no person to show.
+    if (chartSlot_ < 1 || chartSlot_ > kMaxPersons)
+        return;
+    const TPerson& person = persons_.Persons(chartSlot_);
+    SetChartPerson(chartSlot_, person.BirthDate(), SplitDate(CalendarDate()),
+                   QString::fromStdString(persons_.PersonText(chartSlot_)));
+    redrawChart();
+    emit refreshed();
+}
+
+void TBioForm::MonthCalendar1Click()
+{
+    DateEdit3Change();
+}
+
+void TBioForm::MonthCalendar1GetMonthInfo()
+{
+    // The first request of a burst starts the timer; later ones while it
+    // runs leave it alone, so the chart follows once per burst.
+    if (!Timer1->isActive())
+        Timer1->start(kTimer1IntervalMs);
+}
+
+void TBioForm::Timer1Timer()
+{
+    DateEdit3Change();
+    Timer1->stop();
+}
+
+void TBioForm::checkBoxClick(int index)
+{
+    bool ChartState::*const shown = kLegendEntries[static_cast<std::size_t>(index)].shown;
+    chart_.*shown = checkBoxes_[static_cast<std::size_t>(index)]->isChecked();
+    redrawChart();
+}
+
+void TBioForm::CheckBox1Click()
+{
+    checkBoxClick(0);
+}
+
+void TBioForm::CheckBox2Click()
+{
+    checkBoxClick(1);
+}
+
+void TBioForm::CheckBox3Click()
+{
+    checkBoxClick(2);
+}
+
+void TBioForm::CheckBox4Click()
+{
+    checkBoxClick(3);
+}
+
+void TBioForm::BackBitBtnClick()
+{
+    accept();
+}
+
+void TBioForm::PrintBtnClick()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_.get(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ChartPrintout page{NameLabel->text(), DateLabel->text(), chart_};
+    if (!PrintChartPage(*printer_, page)) {
+        QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
+                        QStringLiteral("The chart could not be printed."), QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void TBioForm::redrawChart()
+{
+    PaintBox1->update();
+}
+
+void TBioForm::PaintBox1Paint(QPainter& painter, QSize size)
+{
+    bitmap_.resize(size);
+    DrawChart(bitmap_, chart_);
+    painter.drawImage(0, 0, bitmap_.image());
+}
+
+} // namespace cyclo

@@ -1,0 +1,122 @@
+#pragma once
+// The chart window: the month chart of one person beside a month calendar
+// that chooses the month and the highlighted day, a legend whose check boxes
+// switch the four curves, the person's line, the viewed date and the day of
+// life. Opened modally by the main window's Analyze; keeps its calendar date
+// and curve choice between openings.
+
+#include "calendar/DayNumbering.h"
+#include "chart/ChartState.h"
+#include "chart/QtChartSurface.h"
+
+#include <QDate>
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QPrinter;
+class QStatusBar;
+
+namespace cyclo {
+
+class BevelPanel;
+class Clock;
+class GlyphButton;
+class MonthCalendar;
+class PersonRegister;
+class RepeatTimer;
+class ShadowLabel;
+
+// Splits a date into the three words the chart arithmetic counts with.
+[[nodiscard]] TYmd SplitDate(const QDate& date);
+
+class TBioForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The chart follows the calendar's displayed month through Timer1, a
+    // 100 ms timer; tests hand in one they step by hand.
+    TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* parent = nullptr,
+             std::unique_ptr<RepeatTimer> timer = nullptr);
+    ~TBioForm() override;
+
+    // Shows the person in `slot` (born `birth`, shown by `line`) for the
+    // month and day of `view`: sets the three texts; does not draw.
+    void SetChartPerson(int slot, const TYmd& birth, const TYmd& view, const QString& line);
+
+    // The date selected in MonthCalendar1: today at first, then the user's
+    // last choice.
+    [[nodiscard]] QDate CalendarDate() const;
+
+    [[nodiscard]] const ChartState& Chart() const { return chart_; }
+    [[nodiscard]] int ChartSlot() const { return chartSlot_; }
+
+    // Reads the calendar's date and the person in ChartSlot again, shows
+    // them and redraws the chart.
+    void DateEdit3Change();
+    void MonthCalendar1Click();
+    void MonthCalendar1GetMonthInfo();
+    void Timer1Timer();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void BackBitBtnClick();
+    void PrintBtnClick();
+
+    static constexpr int kTimer1IntervalMs = 100;
+
+signals:
+    // After every refresh (DateEdit3Change) with the chart state it set.
+    void refreshed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createToolBand();
+    void createSideColumn();
+    void createLegend();
+    void createChartColumn();
+    void createStatusBar();
+    void connectEvents();
+    void FormCreate();
+    void layoutAreas();
+
+    void checkBoxClick(int index);
+    void redrawChart();
+    void PaintBox1Paint(QPainter& painter, QSize size);
+
+    const PersonRegister& persons_;
+    const Clock& clock_;
+    ChartState chart_;
+    int chartSlot_ = 0;
+    QtChartSurface bitmap_;
+    std::unique_ptr<RepeatTimer> Timer1;
+    std::unique_ptr<QPrinter> printer_;
+
+    BevelPanel* toolBand_ = nullptr;
+    GlyphButton* BackBitBtn = nullptr;
+    GlyphButton* PrintBtn = nullptr;
+
+    BevelPanel* sideColumn_ = nullptr;
+    BevelPanel* calendarFrame_ = nullptr;
+    MonthCalendar* MonthCalendar1 = nullptr;
+    ShadowLabel* LiveDays = nullptr;
+    QGroupBox* legend_ = nullptr;
+    std::array<QCheckBox*, 4> checkBoxes_{};
+
+    BevelPanel* chartColumn_ = nullptr;
+    ShadowLabel* NameLabel = nullptr;
+    ShadowLabel* DateLabel = nullptr;
+    QWidget* PaintBox1 = nullptr;
+
+    QStatusBar* statusBar_ = nullptr;
+};
+
+} // namespace cyclo

@@ -1,0 +1,152 @@
+#include "ui/ChartPrinting.h"
+
+#include "chart/MonthChart.h"
+#include "ui/ChartLegend.h"
+#include "ui/FormSupport.h"
+#include "ui/PrintChartSurface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+namespace cyclo {
+namespace {
+
+// The chart keeps the proportions of the chart window's design size.
+constexpr double kChartAspect = 418.0 / 283.0;
+// The chart is laid out in screen pixels of 1/96 inch, as on the screen, and
+// rasterised at up to four image pixels per screen pixel (384 dots per inch
+// on a fine printer): sharp lines and letters at a moderate image size.
+constexpr double kScreenDpi = 96.0;
+constexpr int kMaxChartScale = 4;
+constexpr double kPointsPerInch = 72.0;
+
+// Gaps and sizes on paper, in points.
+constexpr double kHeadingGap = 12.0;
+constexpr double kLegendGap = 12.0;
+constexpr double kLegendRowGap = 4.0;
+constexpr double kSwatchLength = 28.0;
+constexpr double kSwatchThickness = 2.5;
+constexpr double kSwatchGap = 6.0;
+constexpr int kLegendPointSize = 10;
+
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+const QColor kHiddenCurveText(128, 128, 128);
+
+class PageLayout
+{
+public:
+    PageLayout(QPainter& painter, double dpi) : painter_(painter), dpi_(dpi) {}
+
+    [[nodiscard]] int points(double pt) const
+    {
+        return static_cast<int>(std::lround(pt * dpi_ / kPointsPerInch));
+    }
+
+    // A centred line of text at `top`; returns the row below it.
+    int heading(const QString& text, const QFont& font, const QColor& colour, int top,
+                int width) const
+    {
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        const int height = painter_.fontMetrics().height();
+        painter_.drawText(QRect(0, top, width, height), Qt::AlignHCenter | Qt::AlignTop, text);
+        return top + height;
+    }
+
+    [[nodiscard]] int legendRowHeight() const
+    {
+        painter_.setFont(legendFont());
+        return painter_.fontMetrics().height();
+    }
+
+    [[nodiscard]] int legendHeight() const { return 2 * legendRowHeight() + points(kLegendRowGap); }
+
+    // The chart at its place: laid out in screen pixels and drawn at up to
+    // four times their resolution.
+    void chart(const ChartState& state, const QRect& place) const
+    {
+        const double screenPixelsPerDot = kScreenDpi / dpi_;
+        const QSize logical(std::max(1, static_cast<int>(place.width() * screenPixelsPerDot)),
+                            std::max(1, static_cast<int>(place.height() * screenPixelsPerDot)));
+        const int scale =
+            std::clamp(static_cast<int>(std::lround(dpi_ / kScreenDpi)), 1, kMaxChartScale);
+        PrintChartSurface surface(logical, scale);
+        zeichneBitmap(surface, state);
+        painter_.save();
+        painter_.setRenderHint(QPainter::LosslessImageRendering);
+        painter_.drawImage(place, surface.image());
+        painter_.restore();
+    }
+
+    // The four curves in two columns of two rows under the chart.
+    void legend(const ChartState& state, int left, int top, int width) const
+    {
+        const int rowHeight = legendRowHeight();
+        const int columnWidth = width / 2;
+        painter_.setFont(legendFont());
+        for (std::size_t i = 0; i < kLegendEntries.size(); ++i) {
+            const LegendEntry& entry = kLegendEntries[i];
+            const int x = left + static_cast<int>(i % 2) * columnWidth;
+            const int y = top + static_cast<int>(i / 2) * (rowHeight + points(kLegendRowGap));
+            const bool shown = state.*entry.shown;
+            const QColor colour(entry.colour.red, entry.colour.green, entry.colour.blue);
+            if (shown) {
+                const int thickness = std::max(1, points(kSwatchThickness));
+                painter_.fillRect(
+                    QRect(x, y + (rowHeight - thickness) / 2, points(kSwatchLength), thickness),
+                    colour);
+            }
+            painter_.setPen(shown ? QColor(Qt::black) : kHiddenCurveText);
+            const int textLeft = x + points(kSwatchLength + kSwatchGap);
+            painter_.drawText(QRect(textLeft, y, columnWidth - (textLeft - x), rowHeight),
+                              Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(entry.caption));
+        }
+    }
+
+private:
+    [[nodiscard]] static QFont legendFont()
+    {
+        return NamedFont("MS Sans Serif", kLegendPointSize, false);
+    }
+
+    QPainter& painter_;
+    double dpi_;
+};
+
+} // namespace
+
+bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int width = printer.width();
+    const int height = printer.height();
+    const PageLayout layout(painter, printer.resolution());
+
+    int top =
+        layout.heading(page.personLine, NamedFont("Times New Roman", 16, true), kNavy, 0, width);
+    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), kMaroon, top,
+                         width);
+    top += layout.points(kHeadingGap);
+
+    const int legendSpace = layout.points(kLegendGap) + layout.legendHeight();
+    const int roomHeight = std::max(1, height - top - legendSpace);
+    int chartWidth = width;
+    int chartHeight = static_cast<int>(chartWidth / kChartAspect);
+    if (chartHeight > roomHeight) {
+        chartHeight = roomHeight;
+        chartWidth = static_cast<int>(chartHeight * kChartAspect);
+    }
+    const QRect place((width - chartWidth) / 2, top, chartWidth, chartHeight);
+    layout.chart(page.state, place);
+    layout.legend(page.state, place.left(), place.bottom() + 1 + layout.points(kLegendGap),
+                  place.width());
+    return painter.end();
+}
+
+} // namespace cyclo

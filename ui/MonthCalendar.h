@@ -1,0 +1,45 @@
+#pragma once
+// The month calendar beside the chart: a QCalendarWidget with ISO week
+// numbers, today circled and named on a line under the grid, that reports
+// every click (days, month arrows, today line) and asks for the month
+// information whenever the displayed month changes. Like the classic month
+// calendar, paging to another month takes the selection along.
+
+#include <QCalendarWidget>
+
+namespace cyclo {
+
+class Clock;
+
+class MonthCalendar : public QCalendarWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MonthCalendar(const Clock& clock, QWidget* parent = nullptr);
+
+    [[nodiscard]] QDate today() const;
+    // The text of the today line, e.g. "Today: 6/6/98".
+    [[nodiscard]] QString todayText() const;
+
+signals:
+    // A click on a day, on a month arrow or on the today line, after the
+    // calendar has acted on it.
+    void calendarClicked();
+    // The displayed month changed: the owner may now mark days bold.
+    void monthInfoRequested(int year, int month);
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+
+private:
+    void createTodayLine();
+    void keepOutOfTabChain();
+    void connectNavigation();
+    void followPage(int year, int month);
+    void selectToday();
+
+    const Clock& clock_;
+};
+
+} // namespace cyclo
