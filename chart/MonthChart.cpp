@@ -10,7 +10,7 @@ namespace {
 constexpr int kLeftMargin = 50;   // plot pixel x lies in column kLeftMargin + x
 constexpr int kRightMargin = 5;   // columns right of the plot
 constexpr int kLabelRows = 20;    // rows under the plot for the day numbers
-constexpr int kAmplitudeGap = 10; // rows between the +100 % line and the plot's top
+constexpr int kAmplitudeGap = 10; // the +100 % line lies this many rows below the top
 constexpr int kBandTop = 5;       // first row of the day bands
 constexpr int kFrameTop = 4;
 constexpr int kTickHalfLength = 5;
