@@ -11,6 +11,7 @@
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
+#include "ui/PNeuUnit.h"
 
 #include <QDate>
 #include <QGroupBox>
@@ -278,8 +279,12 @@ bool TPersonForm::AddPerson(const QString& name, const QDate& birth)
 void TPersonForm::NeuBtnClick()
 {
     // Refused before the dialog opens, so no name is typed in vain.
-    if (persons_.PersonCount() >= kMaxPersons)
+    if (persons_.PersonCount() >= kMaxPersons) {
         reportListFull();
+        return;
+    }
+    if (windows_.pneu != nullptr && windows_.pneu->exec() == QDialog::Accepted)
+        AddPerson(windows_.pneu->PersonName(), windows_.pneu->BirthDate());
 }
 
 void TPersonForm::DelBtnClick()

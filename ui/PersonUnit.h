@@ -19,6 +19,7 @@ class TAboutBioForm;
 class TAboutBox;
 class TCompErgebForm;
 class TCompForm;
+class TPNeuForm;
 struct RegisterResult;
 
 class TPersonForm : public QDialog
@@ -31,6 +32,7 @@ public:
     // does nothing.
     struct Windows
     {
+        TPNeuForm* pneu = nullptr;
         TCompForm* comp = nullptr;
         TCompErgebForm* compErgeb = nullptr;
         TAboutBioForm* aboutBio = nullptr;

@@ -5,9 +5,10 @@
 namespace cyclo {
 
 ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
-    : personForm_(persons), clock_(clock)
+    : personForm_(persons), pneuForm_(clock, regionalSettings_), clock_(clock)
 {
-    personForm_.setWindows({.comp = &compForm_,
+    personForm_.setWindows({.pneu = &pneuForm_,
+                            .comp = &compForm_,
                             .compErgeb = &compErgebForm_,
                             .aboutBio = &aboutBioForm_,
                             .aboutBox = &aboutBox_});

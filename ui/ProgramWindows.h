@@ -2,10 +2,12 @@
 // Every window of the program, created once, the main window first, and
 // living until the program ends. Closing the main window ends the program.
 
+#include "controls/RegionalSettings.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
 #include "ui/CompErgUnit.h"
 #include "ui/CompUnit.h"
+#include "ui/PNeuUnit.h"
 #include "ui/PersonUnit.h"
 
 namespace cyclo {
@@ -21,7 +23,9 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
+    [[nodiscard]] RegionalSettings& regionalSettings() { return regionalSettings_; }
     [[nodiscard]] TPersonForm& personForm() { return personForm_; }
+    [[nodiscard]] TPNeuForm& pneuForm() { return pneuForm_; }
     [[nodiscard]] TCompForm& compForm() { return compForm_; }
     [[nodiscard]] TCompErgebForm& compErgebForm() { return compErgebForm_; }
     [[nodiscard]] TAboutBioForm& aboutBioForm() { return aboutBioForm_; }
@@ -30,10 +34,14 @@ public:
     void showMainWindow();
 
 private:
+    // The user's date format, read once the application exists and before the
+    // windows whose date fields follow it.
+    RegionalSettings regionalSettings_;
     // Members are created in this order, which is the order the windows are
     // created in; later windows take their place between the main window and
     // the information windows.
     TPersonForm personForm_;
+    TPNeuForm pneuForm_;
     TCompForm compForm_;
     TCompErgebForm compErgebForm_;
     TAboutBioForm aboutBioForm_;

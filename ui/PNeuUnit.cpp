@@ -1,0 +1,142 @@
+#include "ui/PNeuUnit.h"
+
+#include "assets/Artwork.h"
+#include "controls/DateEdit.h"
+#include "controls/ShadowLabel.h"
+#include "ui/CyclographApplication.h"
+#include "ui/FormSupport.h"
+#include "ui/SeparatorLine.h"
+
+#include <QDate>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace cyclo {
+
+namespace {
+
+constexpr QSize kClientSize(427, 136);
+constexpr QPoint kNameLabel(16, 16);
+constexpr QPoint kBirthdayLabel(16, 40);
+constexpr QRect kNameEdit(104, 16, 305, 21);
+constexpr QRect kGebdateEdit(104, 40, 305, 21);
+constexpr int kSeparatorRow = 80;
+constexpr QRect kOkBtn(232, 96, 91, 25);
+constexpr QRect kCancelBtn(328, 96, 89, 25);
+constexpr QSize kButtonPictureSize(18, 18);
+
+// The birth-date field shows this until the user types another date; in a
+// locale that does not read it, the field shows today instead.
+const char* const kStartingBirthDate = "18.01.2001";
+
+} // namespace
+
+TPNeuForm::TPNeuForm(const Clock& clock, const RegionalSettings& settings, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PNeuForm"));
+    setWindowTitle(QStringLiteral("New person"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(Artwork::programIcon());
+    setFont(FormFont());
+    setFixedSize(kClientSize);
+
+    createFields(clock, settings);
+    createButtons();
+    setTabOrderAndFocus();
+    centreOnScreen(*this);
+}
+
+void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& settings)
+{
+    nameLabel_ = new ShadowLabel(QStringLiteral("Name:"), this);
+    nameLabel_->move(kNameLabel);
+    birthdayLabel_ = new ShadowLabel(QStringLiteral("Birthday:"), this);
+    birthdayLabel_->move(kBirthdayLabel);
+
+    NameEdit = new QLineEdit(this);
+    NameEdit->setObjectName(QStringLiteral("NameEdit"));
+    NameEdit->setGeometry(kNameEdit);
+
+    GebdateEdit = new TDateEdit(clock, settings, this);
+    GebdateEdit->setObjectName(QStringLiteral("GebdateEdit"));
+    GebdateEdit->setGeometry(kGebdateEdit);
+    // The order matters: the year digits refresh the mask, which the starting
+    // text is then fitted to.
+    GebdateEdit->setDefaultToday(true);
+    GebdateEdit->setNumGlyphs(2);
+    GebdateEdit->setYearDigits(TYearDigits::dyFour);
+    GebdateEdit->setText(QString::fromLatin1(kStartingBirthDate));
+
+    new SeparatorLine(this, kSeparatorRow);
+}
+
+void TPNeuForm::createButtons()
+{
+    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setIconSize(kButtonPictureSize);
+    OkBtn->setGeometry(kOkBtn);
+    OkBtn->setDefault(true);
+    connect(OkBtn, &QPushButton::clicked, this, &TPNeuForm::OkBtnClick);
+
+    // Esc and the close box reject the dialog, as this button does.
+    CancelBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Cancel),
+                                QStringLiteral("&Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setIconSize(kButtonPictureSize);
+    CancelBtn->setGeometry(kCancelBtn);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPNeuForm::setTabOrderAndFocus()
+{
+    setTabOrder(NameEdit, GebdateEdit);
+    setTabOrder(GebdateEdit, OkBtn);
+    setTabOrder(OkBtn, CancelBtn);
+    NameEdit->setFocus();
+}
+
+QString TPNeuForm::PersonName() const
+{
+    return NameEdit->text();
+}
+
+QDate TPNeuForm::BirthDate() const
+{
+    return GebdateEdit->date();
+}
+
+void TPNeuForm::OkBtnClick()
+{
+    if (NameEdit->text().isEmpty()) {
+        reportMissingName();
+        return;
+    }
+    // A blank birth date means today; a mistyped one would silently store
+    // today as well, so it is refused.
+    if (GebdateEdit->textState() == TDateEdit::TextState::NotADate) {
+        reportInvalidDate();
+        return;
+    }
+    accept();
+}
+
+void TPNeuForm::reportMissingName()
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error: You have to enter a name!"),
+                    QStringLiteral("Please enter a name!"), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TPNeuForm::reportInvalidDate()
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
+                    GebdateEdit->invalidDateMessage(), QMessageBox::Ok, this);
+    box.exec();
+    GebdateEdit->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace cyclo
