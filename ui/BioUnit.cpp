@@ -185,6 +185,8 @@ void TBioForm::createLegend()
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
         caption->setShadowPos(ShadowLabel::ShadowPosition::spRightBottom);
+        // The group box's face shows through, whatever shade the style gives it.
+        caption->setTransparent(true);
         // Beside its box, centred on it.
         caption->move(kLegendCaptionX, row + (kLegendBoxSize - caption->height()) / 2);
     }

@@ -8,6 +8,7 @@
 #include "calendar/DayNumbering.h"
 #include "chart/ChartState.h"
 #include "chart/QtChartSurface.h"
+#include "controls/RepeatTimer.h"
 
 #include <QDate>
 #include <QDialog>
@@ -26,7 +27,6 @@ class Clock;
 class GlyphButton;
 class MonthCalendar;
 class PersonRegister;
-class RepeatTimer;
 class ShadowLabel;
 
 // Splits a date into the three words the chart arithmetic counts with.

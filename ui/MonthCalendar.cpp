@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextCharFormat>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -72,6 +73,11 @@ MonthCalendar::MonthCalendar(const Clock& clock, QWidget* parent)
     setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     setLayoutDirection(Qt::LeftToRight);
     setGridVisible(false);
+    // Weekends look like any other day, as in the classic month calendar.
+    QTextCharFormat plainDay;
+    plainDay.setForeground(palette().color(QPalette::Text));
+    setWeekdayTextFormat(Qt::Saturday, plainDay);
+    setWeekdayTextFormat(Qt::Sunday, plainDay);
     createTodayLine();
     keepOutOfTabChain();
     connectNavigation();

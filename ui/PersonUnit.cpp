@@ -6,6 +6,7 @@
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
 #include "ui/BevelPanel.h"
+#include "ui/BioUnit.h"
 #include "ui/CompErgUnit.h"
 #include "ui/CompUnit.h"
 #include "ui/CyclographApplication.h"
@@ -309,8 +310,15 @@ void TPersonForm::DelBtnClick()
 
 void TPersonForm::BioBtnClick()
 {
-    if (SelectedPosition() < 0)
+    const int p = SelectedPosition();
+    if (p < 0 || windows_.bio == nullptr)
         return;
+    // The chart opens on the date last chosen in its calendar.
+    const int slot = p + 1;
+    windows_.bio->SetChartPerson(slot, persons_.Persons(slot).BirthDate(),
+                                 SplitDate(windows_.bio->CalendarDate()),
+                                 QString::fromStdString(persons_.PersonText(slot)));
+    windows_.bio->exec();
 }
 
 void TPersonForm::CompBtnClick()

@@ -17,6 +17,7 @@ class PersonRegister;
 class ShadowLabel;
 class TAboutBioForm;
 class TAboutBox;
+class TBioForm;
 class TCompErgebForm;
 class TCompForm;
 class TPNeuForm;
@@ -32,6 +33,7 @@ public:
     // does nothing.
     struct Windows
     {
+        TBioForm* bio = nullptr;
         TPNeuForm* pneu = nullptr;
         TCompForm* comp = nullptr;
         TCompErgebForm* compErgeb = nullptr;

@@ -5,9 +5,11 @@
 namespace cyclo {
 
 ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
-    : personForm_(persons), pneuForm_(clock, regionalSettings_), clock_(clock)
+    : personForm_(persons), bioForm_(persons, clock), pneuForm_(clock, regionalSettings_),
+      clock_(clock)
 {
-    personForm_.setWindows({.pneu = &pneuForm_,
+    personForm_.setWindows({.bio = &bioForm_,
+                            .pneu = &pneuForm_,
                             .comp = &compForm_,
                             .compErgeb = &compErgebForm_,
                             .aboutBio = &aboutBioForm_,

@@ -5,6 +5,7 @@
 #include "controls/RegionalSettings.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
+#include "ui/BioUnit.h"
 #include "ui/CompErgUnit.h"
 #include "ui/CompUnit.h"
 #include "ui/PNeuUnit.h"
@@ -25,6 +26,7 @@ public:
 
     [[nodiscard]] RegionalSettings& regionalSettings() { return regionalSettings_; }
     [[nodiscard]] TPersonForm& personForm() { return personForm_; }
+    [[nodiscard]] TBioForm& bioForm() { return bioForm_; }
     [[nodiscard]] TPNeuForm& pneuForm() { return pneuForm_; }
     [[nodiscard]] TCompForm& compForm() { return compForm_; }
     [[nodiscard]] TCompErgebForm& compErgebForm() { return compErgebForm_; }
@@ -41,6 +43,7 @@ private:
     // created in; later windows take their place between the main window and
     // the information windows.
     TPersonForm personForm_;
+    TBioForm bioForm_;
     TPNeuForm pneuForm_;
     TCompForm compForm_;
     TCompErgebForm compErgebForm_;
