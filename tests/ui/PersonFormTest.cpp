@@ -305,8 +305,10 @@ TEST_F(ProgramKeysTest, EnterInTheListPressesAnalyze)
 
     QSignalSpy analyze(mainButton("BioBtn"), &QPushButton::clicked);
     QSignalSpy about(mainButton("AboutProgBtn"), &QPushButton::clicked);
+    ModalAnswer chart(pressButton(QMessageBox::Ok)); // closes the chart window
     QTest::keyClick(personList, Qt::Key_Return);
     EXPECT_EQ(analyze.count(), 1);
+    EXPECT_TRUE(chart.answered());
     EXPECT_EQ(about.count(), 0);
 }
 
