@@ -216,6 +216,7 @@ void TBioForm::createChartColumn()
 void TBioForm::createStatusBar()
 {
     statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(true);
 }
 
