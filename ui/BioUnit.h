@@ -70,7 +70,8 @@ public:
     static constexpr int kTimer1IntervalMs = 100;
 
 signals:
-    // After every refresh (DateEdit3Change) with the chart state it set.
+    // After every refresh (DateEdit3Change): a click in the calendar or the
+    // timer following a change of the displayed month.
     void refreshed();
 
 protected:
