@@ -4,7 +4,6 @@
 #include "ui/BevelPanel.h"
 #include "ui/FormSupport.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,7 +21,6 @@ constexpr QPoint kFirstLine(8, 80);
 constexpr QRect kSecondLine(8, 96, 257, 33);
 constexpr QPoint kThirdLine(8, 136);
 constexpr QRect kOkBtn(107, 180, 83, 25);
-constexpr QSize kOkPictureSize(18, 18);
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QPoint pos)
 {
@@ -34,7 +32,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QPoint pos)
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+TAboutBox::TAboutBox(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info."));
@@ -84,23 +82,9 @@ void TAboutBox::createPanel()
 
 void TAboutBox::createOkButton()
 {
-    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setIconSize(kOkPictureSize);
-    OkBtn->setGeometry(kOkBtn);
-    OkBtn->setDefault(true);
+    OkBtn = makeOkButton(this, kOkBtn);
     OkBtn->setFocus();
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TAboutBox::keyPressEvent(QKeyEvent* event)
-{
-    // There is no cancel button, so Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace cyclo

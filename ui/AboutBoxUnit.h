@@ -2,6 +2,8 @@
 // "Info.": the program's identity (icon, name, version and three lines about
 // the program), closed with OK.
 
+#include "ui/FormSupport.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -10,7 +12,7 @@ namespace cyclo {
 
 class BevelPanel;
 
-class TAboutBox : public QDialog
+class TAboutBox : public NoCancelDialog
 {
     Q_OBJECT
 
@@ -18,8 +20,6 @@ public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void createPanel();
     void createOkButton();

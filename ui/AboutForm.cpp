@@ -14,7 +14,6 @@ namespace {
 constexpr QSize kClientSize(427, 201);
 constexpr QRect kMemo(8, 8, 409, 153);
 constexpr QRect kOkBtn(168, 168, 91, 25);
-constexpr QSize kOkPictureSize(18, 18);
 
 // A read-only text box that keeps a caret for moving through the text and
 // takes Enter itself, so Enter in it does not press the window's OK button.
@@ -36,7 +35,7 @@ protected:
 
 } // namespace
 
-TAboutBioForm::TAboutBioForm(QWidget* parent) : QDialog(parent)
+TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBioForm"));
     setWindowTitle(QStringLiteral("About the Biorhythm"));
@@ -91,11 +90,7 @@ void TAboutBioForm::createMemo()
 
 void TAboutBioForm::createOkButton()
 {
-    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setIconSize(kOkPictureSize);
-    OkBtn->setGeometry(kOkBtn);
-    OkBtn->setDefault(true);
+    OkBtn = makeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -105,16 +100,6 @@ void TAboutBioForm::showEvent(QShowEvent* event)
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->setFocus();
     QDialog::showEvent(event);
-}
-
-void TAboutBioForm::keyPressEvent(QKeyEvent* event)
-{
-    // There is no cancel button, so Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace cyclo

@@ -2,6 +2,8 @@
 // "About the Biorhythm": a read-only text that explains the four cycles and
 // the critical and zero days, closed with OK.
 
+#include "ui/FormSupport.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
@@ -9,7 +11,7 @@ class QPushButton;
 
 namespace cyclo {
 
-class TAboutBioForm : public QDialog
+class TAboutBioForm : public NoCancelDialog
 {
     Q_OBJECT
 
@@ -21,7 +23,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createMemo();

@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -96,7 +95,7 @@ TYmd SplitDate(const QDate& date)
 
 TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* parent,
                    std::unique_ptr<RepeatTimer> timer)
-    : QDialog(parent), persons_(persons), clock_(clock),
+    : NoCancelDialog(parent), persons_(persons), clock_(clock),
       Timer1(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>())
 {
     setObjectName(QStringLiteral("BioForm"));
@@ -291,16 +290,6 @@ void TBioForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     checkBoxes_[0]->setFocus();
-}
-
-void TBioForm::keyPressEvent(QKeyEvent* event)
-{
-    // There is no cancel button: Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 QDate TBioForm::CalendarDate() const

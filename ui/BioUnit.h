@@ -9,6 +9,7 @@
 #include "chart/ChartState.h"
 #include "chart/QtChartSurface.h"
 #include "controls/RepeatTimer.h"
+#include "ui/FormSupport.h"
 
 #include <QDate>
 #include <QDialog>
@@ -32,7 +33,7 @@ class ShadowLabel;
 // Splits a date into the three words the chart arithmetic counts with.
 [[nodiscard]] TYmd SplitDate(const QDate& date);
 
-class TBioForm : public QDialog
+class TBioForm : public NoCancelDialog
 {
     Q_OBJECT
 
@@ -77,7 +78,6 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createToolBand();

@@ -6,7 +6,6 @@
 #include "ui/FormSupport.h"
 #include "ui/SeparatorLine.h"
 
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,12 +22,11 @@ constexpr int kResultRowStep = 24;
 constexpr int kSeparatorRow = 143;
 constexpr QRect kOkBtn(232, 160, 89, 25);
 constexpr QRect kPrintBtn(328, 160, 91, 25);
-constexpr QSize kOkPictureSize(18, 18);
 constexpr QSize kPrintPictureSize(16, 16);
 
 } // namespace
 
-TCompErgebForm::TCompErgebForm(QWidget* parent) : QDialog(parent)
+TCompErgebForm::TCompErgebForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("CompErgebForm"));
     setWindowTitle(QStringLiteral("Result of the comparison"));
@@ -67,11 +65,7 @@ void TCompErgebForm::createResultLabels()
 
 void TCompErgebForm::createButtons()
 {
-    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setIconSize(kOkPictureSize);
-    OkBtn->setGeometry(kOkBtn);
-    OkBtn->setDefault(true);
+    OkBtn = makeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     PrintBtn =
@@ -105,16 +99,6 @@ void TCompErgebForm::PrintBtnClick()
                         QStringLiteral("The comparison could not be printed."), QMessageBox::Ok);
         box.exec();
     }
-}
-
-void TCompErgebForm::keyPressEvent(QKeyEvent* event)
-{
-    // There is no cancel button, so Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace cyclo

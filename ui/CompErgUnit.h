@@ -3,6 +3,7 @@
 // the colour of its cycle, with a Print command.
 
 #include "ui/ComparisonPage.h"
+#include "ui/FormSupport.h"
 
 #include <QDialog>
 #include <memory>
@@ -14,7 +15,7 @@ namespace cyclo {
 
 class ShadowLabel;
 
-class TCompErgebForm : public QDialog
+class TCompErgebForm : public NoCancelDialog
 {
     Q_OBJECT
 
@@ -32,8 +33,6 @@ public:
     void PrintBtnClick();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void createResultLabels();
     void createButtons();

@@ -24,7 +24,6 @@ constexpr QRect kP2Combo(80, 56, 281, 21);
 constexpr int kSeparatorRow = 96;
 constexpr QRect kOkBtn(176, 112, 89, 25);
 constexpr QRect kCancelBtn(272, 112, 89, 25);
-constexpr QSize kButtonPictureSize(18, 18);
 
 void showError(const QString& text)
 {
@@ -79,20 +78,9 @@ void TCompForm::createFields()
 
 void TCompForm::createButtons()
 {
-    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setIconSize(kButtonPictureSize);
-    OkBtn->setGeometry(kOkBtn);
-    OkBtn->setDefault(true);
+    OkBtn = makeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-    // Esc rejects the dialog, as this button does.
-    CancelBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Cancel),
-                                QStringLiteral("&Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setIconSize(kButtonPictureSize);
-    CancelBtn->setGeometry(kCancelBtn);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    CancelBtn = makeCancelButton(this, kCancelBtn);
 }
 
 void TCompForm::FillPersons(const PersonRegister& persons)

@@ -1,9 +1,13 @@
 #pragma once
-// Small helpers every window of the program uses: its default font and its
-// place in the middle of the screen.
+// Small helpers every window of the program uses: its default font, its
+// place in the middle of the screen, and the OK and Cancel buttons.
 
+#include <QDialog>
 #include <QFont>
 
+class QPushButton;
+class QKeyEvent;
+class QRect;
 class QWidget;
 
 namespace cyclo {
@@ -16,5 +20,23 @@ namespace cyclo {
 // Moves a top-level window so its client area sits in the middle of the
 // screen it will appear on.
 void centreOnScreen(QWidget& window);
+
+// "OK" with the check-mark picture, the dialog's default button (Enter).
+// The caller connects what it does.
+[[nodiscard]] QPushButton* makeOkButton(QWidget* parent, const QRect& geometry);
+// "&Cancel" with the cross picture; it rejects `dialog`, as Esc and the close
+// box do.
+QPushButton* makeCancelButton(QDialog* dialog, const QRect& geometry);
+
+// A window without a cancel button: Esc does nothing there, instead of
+// closing it as it would close any other dialog.
+class NoCancelDialog : public QDialog
+{
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 } // namespace cyclo

@@ -24,7 +24,6 @@ constexpr QRect kGebdateEdit(104, 40, 305, 21);
 constexpr int kSeparatorRow = 80;
 constexpr QRect kOkBtn(232, 96, 91, 25);
 constexpr QRect kCancelBtn(328, 96, 89, 25);
-constexpr QSize kButtonPictureSize(18, 18);
 
 // The birth-date field shows this until the user types another date; in a
 // locale that does not read it, the field shows today instead.
@@ -75,20 +74,9 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
 
 void TPNeuForm::createButtons()
 {
-    OkBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Ok), QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setIconSize(kButtonPictureSize);
-    OkBtn->setGeometry(kOkBtn);
-    OkBtn->setDefault(true);
+    OkBtn = makeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &TPNeuForm::OkBtnClick);
-
-    // Esc and the close box reject the dialog, as this button does.
-    CancelBtn = new QPushButton(Artwork::buttonIcon(ButtonPicture::Cancel),
-                                QStringLiteral("&Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setIconSize(kButtonPictureSize);
-    CancelBtn->setGeometry(kCancelBtn);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    CancelBtn = makeCancelButton(this, kCancelBtn);
 }
 
 void TPNeuForm::setTabOrderAndFocus()
