@@ -1,5 +1,6 @@
 #include "controls/EditButton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace cyclo {
@@ -16,6 +17,15 @@ void TEditButton::click()
         return;
     }
     TVoSpeedButton::click();
+}
+
+void TEditButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    TVoSpeedButton::mouseReleaseEvent(event);
+    // Only the click of the press that closed the drop-down is ignored; when
+    // that press ends off the button there is no click, and the next one counts.
+    if (event->button() == Qt::LeftButton)
+        ignoreNextClick_ = false;
 }
 
 void TEditButton::paintButton(QPainter& painter)

@@ -20,6 +20,7 @@ public:
 protected:
     void click() override;
     void paintButton(QPainter& painter) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool ignoreNextClick_ = false;

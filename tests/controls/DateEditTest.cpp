@@ -315,6 +315,19 @@ TEST_F(DateEditTest, ButtonOpensTheCalendarOnTheFieldsDateAndKeepsTheFocus)
     EXPECT_EQ(edit.selectedText().size(), 10);
 }
 
+TEST_F(DateEditTest, PressThatClosesTheCalendarOffTheButtonLeavesTheNextClickWorking)
+{
+    showInDialog();
+    edit.setText(QStringLiteral("18.01.2001"));
+    edit.DropDown(true);
+    QTest::mousePress(edit.button(), Qt::LeftButton);
+    EXPECT_FALSE(edit.popupVisible());
+    QTest::mouseRelease(edit.button(), Qt::LeftButton, {}, QPoint(-20, -20));
+    QTest::mouseClick(edit.button(), Qt::LeftButton);
+    EXPECT_TRUE(edit.popupVisible());
+    QTest::keyClick(&edit, Qt::Key_Escape);
+}
+
 TEST_F(DateEditTest, OpeningOnATextThatIsNoDateShowsTodaySelectedAndFramed)
 {
     showInDialog();
