@@ -17,8 +17,6 @@ namespace {
 
 // The edit's sunken border is this wide on every side; the button sits inside it.
 constexpr int kBorder = 2;
-// Space between the text and the button.
-constexpr int kTextGap = 2;
 // The button is at least this much wider than its image.
 constexpr int kGlyphMargin = 6;
 // A button narrower than this is hidden.
@@ -215,8 +213,8 @@ void TCustomComboEdit::layoutButton()
                                   height() - 2 * border);
     button_->setGeometry(buttonContainer_->rect());
 
-    // The text ends kTextGap left of the button. QLineEdit keeps its own
-    // frame width and a margin of kTextGap on each side of the text.
+    // The text ends 2 pixels left of the button: QLineEdit keeps its own
+    // frame width and a margin of 2 pixels on each side of the text.
     int rightMargin = 0;
     if (buttonWidth > 0) {
         QStyleOptionFrame option;
