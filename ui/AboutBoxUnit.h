@@ -19,7 +19,6 @@ class TAboutBox : public NoCancelDialog
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
-protected:
 private:
     void createPanel();
     void createOkButton();

@@ -32,7 +32,6 @@ public:
     // Asks for the printer in the print dialog, then prints the page.
     void PrintBtnClick();
 
-protected:
 private:
     void createResultLabels();
     void createButtons();
