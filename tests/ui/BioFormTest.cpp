@@ -124,6 +124,24 @@ void clickDay(MonthCalendar& calendar, int day)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
+// Clicks the last cell of the grid that shows `day`: a day of the following
+// month when `day` is small.
+void clickLastCellOfDay(MonthCalendar& calendar, int day)
+{
+    auto* view = calendar.findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* model = view->model();
+    QModelIndex last;
+    for (int row = 1; row < model->rowCount(); ++row)
+        for (int column = 1; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (model->data(index).toString() == QString::number(day))
+                last = index;
+        }
+    ASSERT_TRUE(last.isValid()) << "no cell for day " << day;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(last).center());
+}
+
 void clickNextMonth(MonthCalendar& calendar)
 {
     auto* arrow = child<QToolButton>(calendar, "qt_calendar_nextmonth");
@@ -223,6 +241,20 @@ TEST_F(BioFormTest, AClickOnAnotherDayMovesTheYellowBand)
     EXPECT_EQ(refreshed.count(), 1);
     EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("June 20, 1998"));
     expectBandOnDay(chartImage(*form), 20, 30);
+}
+
+TEST_F(BioFormTest, AClickOnADayOfTheNextMonthRedrawsTheChartForThatMonth)
+{
+    open(1);
+    QSignalSpy refreshed(form.get(), &TBioForm::refreshed);
+    clickLastCellOfDay(*calendar, 2); // 2 July, under June 1998
+    EXPECT_EQ(refreshed.count(), 1);
+    EXPECT_EQ(form->CalendarDate(), QDate(1998, 7, 2));
+    EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("July 2, 1998"));
+    expectBandOnDay(chartImage(*form), 2, 31);
+    timer->advance(100);
+    EXPECT_EQ(refreshed.count(), 2);
+    EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("July 2, 1998"));
 }
 
 TEST_F(BioFormTest, PagingTheMonthRedrawsAtOnceAndAgainWhenTheTimerRuns)
