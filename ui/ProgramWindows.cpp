@@ -5,8 +5,7 @@
 namespace cyclo {
 
 ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
-    : personForm_(persons), bioForm_(persons, clock), pneuForm_(clock, regionalSettings_),
-      clock_(clock)
+    : personForm_(persons), bioForm_(persons, clock), pneuForm_(clock, regionalSettings_)
 {
     personForm_.setWindows({.bio = &bioForm_,
                             .pneu = &pneuForm_,

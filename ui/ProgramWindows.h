@@ -49,7 +49,6 @@ private:
     TCompErgebForm compErgebForm_;
     TAboutBioForm aboutBioForm_;
     TAboutBox aboutBox_;
-    Clock& clock_;
 };
 
 } // namespace cyclo
