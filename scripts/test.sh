@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the full suite (warnings as errors),
-# then the core and the fuzzers again under AddressSanitizer and UBSan.
+# Builds everything and runs every test: the full suite with GCC (warnings as
+# errors), the full suite again with clang under AddressSanitizer and UBSan,
+# then the fuzzers over their seed corpora under the same sanitizers.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -10,6 +11,10 @@ jobs=$(nproc)
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
