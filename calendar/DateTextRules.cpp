@@ -477,7 +477,7 @@ std::optional<TYmd> ScanDateText(std::u16string_view text, DateOrder order,
 {
     TextScanner scan(text);
     const std::u16string_view dateFormat = settings.shortDateFormat;
-    if (!dateFormat.empty() && asciiUpper(dateFormat.front()) == u'G')
+    if (dateFormat.starts_with(u'g'))
         scan.skipToDigit(); // an era name before the date
 
     int first = 0;
@@ -519,7 +519,7 @@ std::optional<TYmd> ScanDateText(std::u16string_view text, DateOrder order,
 
     scan.separator(settings.dateSeparator);
     scan.skipBlanks();
-    if (settings.farEast && containsIgnoringCase(dateFormat, u"ddd")) {
+    if (settings.farEast && dateFormat.find(u"ddd") != std::u16string_view::npos) {
         // A day name after the date.
         const std::u16string_view timeFormat = settings.shortTimeFormat;
         if (!timeFormat.empty() && isDigit(timeFormat.front())) {

@@ -138,6 +138,9 @@ const RegionalDateSettings kJapanese = regional(u"yyyy/MM/dd", u'/', true, u"H:m
 const RegionalDateSettings kJapaneseDayName = regional(u"yyyy/MM/dd ddd", u'/', true, u"H:mm");
 const RegionalDateSettings kDigitTime = regional(u"yyyy/MM/dd ddd", u'/', true, u"0H:mm");
 const RegionalDateSettings kEra = regional(u"gg yyyy/MM/dd", u'/', true, u"H:mm");
+// Only a lower-case "g" and "ddd" mark an era and a day name.
+const RegionalDateSettings kUpperEra = regional(u"GG yyyy/MM/dd", u'/', true, u"H:mm");
+const RegionalDateSettings kUpperDayName = regional(u"yyyy/MM/dd DDD", u'/', true, u"H:mm");
 const RegionalDateSettings kNoLetters = regional(u"TT.OO.JJJJ", u'.');
 
 const ReadCase kReadCases[] = {
@@ -189,6 +192,8 @@ const ReadCase kReadCases[] = {
     {"digit time: stops at a digit", kDigitTime, u"YYYY/MM/DD", u"1970/03/05 木 9", std::nullopt},
     {"era name skipped", kEra, u"YYYY/MM/DD", u"平成 2001/01/18", TYmd{2001, 1, 18}},
     {"no era in the format", kJapanese, u"YYYY/MM/DD", u"平成 2001/01/18", std::nullopt},
+    {"upper-case G is no era", kUpperEra, u"YYYY/MM/DD", u"平成 2001/01/18", std::nullopt},
+    {"upper-case DDD is no day name", kUpperDayName, u"YYYY/MM/DD", u"1970/03/05 木", std::nullopt},
     // No order letter
     {"no letters: day first", kNoLetters, u"DD/MM/YYYY", u"05.03.1970", TYmd{1970, 3, 5}},
     {"no letters: free scan", kNoLetters, u"DD/MM/YYYY", u"5.3.70", TYmd{1970, 3, 5}},
