@@ -359,7 +359,7 @@ void QtChartSurface::settleAll()
 // towards smaller minor coordinates is taken right after the first pixel.
 void QtChartSurface::drawThinLine(QPoint from, QPoint to, int thickness)
 {
-    const bool xMajor = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const bool xMajor = IsXMajor(from, to);
     const int m0 = xMajor ? from.x() : from.y();
     const int m1 = xMajor ? to.x() : to.y();
     const int n0 = xMajor ? from.y() : from.x();
@@ -383,28 +383,12 @@ void QtChartSurface::drawThinLine(QPoint from, QPoint to, int thickness)
     }
 }
 
-// Qt draws both end points of a line; clipping to the line's bounding box
-// less the end point's column (or row) along the major axis leaves exactly
-// the line without its end point. A wide pen is the thin line repeated
-// across the major axis.
+// A wide pen is the thin line without its end point, repeated across the
+// major axis.
 void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
 {
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    const bool xMajor = std::abs(dx) >= std::abs(dy);
-    QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-              QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
-    if (xMajor) {
-        if (dx > 0)
-            box.setRight(to.x() - 1);
-        else
-            box.setLeft(to.x() + 1);
-    } else {
-        if (dy > 0)
-            box.setBottom(to.y() - 1);
-        else
-            box.setTop(to.y() + 1);
-    }
+    const bool xMajor = IsXMajor(from, to);
+    const QRect box = LineBoxWithoutEndPoint(from, to);
 
     settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
     QPainter painter(&image_);
@@ -419,6 +403,29 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
         painter.setClipRect(box.translated(offset));
         painter.drawLine(from + offset, to + offset);
     }
+}
+
+bool IsXMajor(QPoint from, QPoint to)
+{
+    return std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+}
+
+QRect LineBoxWithoutEndPoint(QPoint from, QPoint to)
+{
+    QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+              QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+    if (IsXMajor(from, to)) {
+        if (to.x() > from.x())
+            box.setRight(to.x() - 1);
+        else
+            box.setLeft(to.x() + 1);
+    } else {
+        if (to.y() > from.y())
+            box.setBottom(to.y() - 1);
+        else
+            box.setTop(to.y() + 1);
+    }
+    return box;
 }
 
 } // namespace cyclo

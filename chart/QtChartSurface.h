@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,14 @@
 #include <vector>
 
 namespace cyclo {
+
+// Whether a line runs at least as far across as down.
+[[nodiscard]] bool IsXMajor(QPoint from, QPoint to);
+
+// Qt draws both end points of a line with a thin square-cap pen; clipped to
+// this box -- the line's bounding box less the end point's column (or row)
+// along the major axis -- it draws the line without its end point.
+[[nodiscard]] QRect LineBoxWithoutEndPoint(QPoint from, QPoint to);
 
 class QtChartSurface final : public ChartSurface
 {

@@ -5,6 +5,7 @@
 // the same pixels.
 
 #include "chart/ChartSurface.h"
+#include "chart/QtChartSurface.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -79,22 +80,8 @@ public:
         position_ = to;
         if (from == to)
             return;
-        const int dx = to.x() - from.x();
-        const int dy = to.y() - from.y();
-        const bool xMajor = std::abs(dx) >= std::abs(dy);
-        QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                  QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
-        if (xMajor) {
-            if (dx > 0)
-                box.setRight(to.x() - 1);
-            else
-                box.setLeft(to.x() + 1);
-        } else {
-            if (dy > 0)
-                box.setBottom(to.y() - 1);
-            else
-                box.setTop(to.y() + 1);
-        }
+        const bool xMajor = IsXMajor(from, to);
+        const QRect box = LineBoxWithoutEndPoint(from, to);
         QPainter painter(&image_);
         painter.setPen(thinPen());
         for (int shift = -(penWidth_ - 1) / 2; shift <= penWidth_ / 2; ++shift) {

@@ -52,21 +52,7 @@ QImage qtLineWithoutEndPoint(QSize size, QPoint from, QPoint to)
     image.fill(kWhite);
     if (from == to)
         return image;
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-              QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
-    if (std::abs(dx) >= std::abs(dy)) {
-        if (dx > 0)
-            box.setRight(to.x() - 1);
-        else
-            box.setLeft(to.x() + 1);
-    } else {
-        if (dy > 0)
-            box.setBottom(to.y() - 1);
-        else
-            box.setTop(to.y() + 1);
-    }
+    const QRect box = LineBoxWithoutEndPoint(from, to);
     QPainter painter(&image);
     QPen pen(Qt::black);
     pen.setCosmetic(true);
