@@ -1,4 +1,4 @@
-#include "DayNumbering.h"
+#include "calendar/DayNumbering.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "PartnerComparison.h"
+#include "calendar/PartnerComparison.h"
 
 #include <cmath>
 #include <cstdio>
@@ -7,27 +7,15 @@
 namespace cyclo {
 namespace {
 
-struct Cycle
-{
-    int period;
-    std::string_view text;
-};
-
-// In the order of the result lines.
-constexpr std::array<Cycle, 4> kCycles = {{
-    {33, " % intellectual equality"},
-    {28, " % emotional equality"},
-    {23, " % physical equality"},
-    {38, " % intuitive equality"},
-}};
-constexpr std::string_view kAverageText = " % average equality";
-
-std::string ResultLine(double value, std::string_view text)
+// " 94 % intellectual equality"
+std::string ResultLine(double value, std::string_view name)
 {
     char number[32];
     std::snprintf(number, sizeof number, "%3lld", RoundHalfEven(value));
     std::string line(number);
-    line += text;
+    line += " % ";
+    line += name;
+    line += " equality";
     return line;
 }
 
@@ -56,12 +44,12 @@ TComparison CompareCycles(const TYmd& a, const TYmd& b)
         const int distance = std::abs(na % period - nb % period);
         const double equality = std::abs(distance - half) * (100.0 / half);
         result.values[i] = equality;
-        result.lines[i] = ResultLine(equality, kCycles[i].text);
+        result.lines[i] = ResultLine(equality, kCycles[i].name);
         sum += equality;
     }
     const double average = sum / 4.0;
     result.values[4] = average;
-    result.lines[4] = ResultLine(average, kAverageText);
+    result.lines[4] = ResultLine(average, "average");
     return result;
 }
 

@@ -2,13 +2,15 @@
 // How closely the four cycles of two persons run in step: 100 % at the same
 // phase, 0 % half a period apart, and the average of the four.
 
-#include "DayNumbering.h"
+#include "calendar/Cycles.h"
+#include "calendar/DayNumbering.h"
 
 #include <array>
 #include <string>
 
 namespace cyclo {
 
+// The four cycles in the order of kCycles, then their average.
 enum class Equality
 {
     Intellectual,

@@ -3,6 +3,7 @@
 // of the four curves. The chart window keeps one of these and hands it to the
 // renderer at every drawing.
 
+#include "calendar/Cycles.h"
 #include "calendar/DayNumbering.h"
 
 namespace cyclo {
@@ -16,5 +17,21 @@ struct ChartState
     bool ShowPhysical = true;
     bool ShowIntuitive = true;
 };
+
+// The flag that switches `cycle`'s curve on and off.
+[[nodiscard]] constexpr bool ChartState::*ShowFlagOf(Cycle cycle)
+{
+    switch (cycle) {
+    case Cycle::Intellectual:
+        return &ChartState::ShowIntellectual;
+    case Cycle::Emotional:
+        return &ChartState::ShowEmotional;
+    case Cycle::Physical:
+        return &ChartState::ShowPhysical;
+    case Cycle::Intuitive:
+        break;
+    }
+    return &ChartState::ShowIntuitive;
+}
 
 } // namespace cyclo

@@ -18,20 +18,11 @@
 //   the clear brush the background shows between the letters; with a solid
 //   brush the cell is filled with the brush colour first.
 
-#include <cstdint>
+#include "calendar/Cycles.h"
+
 #include <string_view>
 
 namespace cyclo {
-
-// A colour as red, green and blue components, 0 to 255 each.
-struct Rgb
-{
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 class ChartSurface
 {

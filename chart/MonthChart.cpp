@@ -22,20 +22,6 @@ constexpr double kFullTurnDegrees = 360.0;
 constexpr std::int64_t kDegreesPerTurn = 360;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
-struct Curve
-{
-    int period;
-    Rgb colour;
-    bool ChartState::*shown;
-};
-
-constexpr std::array<Curve, 4> kCurves = {{
-    {kIntellectualPeriod, kIntellectualColour, &ChartState::ShowIntellectual},
-    {kEmotionalPeriod, kEmotionalColour, &ChartState::ShowEmotional},
-    {kPhysicalPeriod, kPhysicalColour, &ChartState::ShowPhysical},
-    {kIntuitivePeriod, kIntuitiveColour, &ChartState::ShowIntuitive},
-}};
-
 using YTable = std::array<int, kSinTableSize>;
 
 struct Geometry
@@ -149,7 +135,7 @@ void drawFrameAndZeroLine(ChartSurface& surface, const Geometry& g)
 // pixel; half a turn added makes every curve leave the zero line upwards at
 // the day of birth. Whole degrees index the row table.
 void drawCurve(ChartSurface& surface, const Geometry& g, const YTable& rows, std::int64_t start,
-               const Curve& curve)
+               const CycleInfo& curve)
 {
     const double step = (kFullTurnDegrees / curve.period) / g.ppd;
     surface.setPenColour(curve.colour);
@@ -189,9 +175,9 @@ void drawMonthChart(ChartSurface& surface, const ChartState& state, Rgb backgrou
     firstOfMonth.Day = 1;
     const std::int32_t daysSinceBirth = DayNumber(firstOfMonth) - DayNumber(state.ChartBirth);
     const auto start = static_cast<std::int64_t>(daysSinceBirth * g.ppd);
-    for (const Curve& curve : kCurves) {
-        if (state.*curve.shown)
-            drawCurve(surface, g, rows, start, curve);
+    for (const CycleInfo& cycle : kCycles) {
+        if (state.*ShowFlagOf(cycle.cycle))
+            drawCurve(surface, g, rows, start, cycle);
     }
 }
 

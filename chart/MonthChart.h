@@ -17,17 +17,6 @@ inline constexpr Rgb kChartYellow{255, 255, 0};
 inline constexpr Rgb kChartWhite{255, 255, 255};
 inline constexpr Rgb kChartBlack{0, 0, 0};
 
-// The four cycles in drawing order; the chart window's legend uses the same
-// colours.
-inline constexpr Rgb kIntellectualColour{0, 255, 0};
-inline constexpr Rgb kEmotionalColour{255, 0, 0};
-inline constexpr Rgb kPhysicalColour{0, 0, 255};
-inline constexpr Rgb kIntuitiveColour{255, 0, 255};
-inline constexpr int kIntellectualPeriod = 33;
-inline constexpr int kEmotionalPeriod = 28;
-inline constexpr int kPhysicalPeriod = 23;
-inline constexpr int kIntuitivePeriod = 38;
-
 inline constexpr int kSinTableSize = 361;
 
 // sin(i degrees) for i = 0 .. 360, computed on first use and kept; drawing

@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "controls/Clock.h"
 
 namespace cyclo {
 

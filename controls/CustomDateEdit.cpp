@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 #include "controls/Clock.h"
 #include "controls/PopupCalendar.h"
+#include "controls/QtDate.h"
 #include "controls/RegionalSettings.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const
                                                   settings_.dateSettings(), clock_.today().year());
     if (!ymd)
         return std::nullopt;
-    const QDate date(ymd->Year, ymd->Month, ymd->Day);
+    const QDate date = toQDate(*ymd);
     if (!isWritableDate(date))
         return std::nullopt;
     return date;
@@ -79,10 +80,8 @@ void TCustomDateEdit::setDate(QDate date)
     if (date.isNull()) {
         QLineEdit::setText(QString());
     } else {
-        const TYmd ymd{static_cast<std::uint16_t>(date.year()),
-                       static_cast<std::uint16_t>(date.month()),
-                       static_cast<std::uint16_t>(date.day())};
-        const std::u16string fieldText = FormatDateText(format_, settings_.dateSeparator(), ymd);
+        const std::u16string fieldText =
+            FormatDateText(format_, settings_.dateSeparator(), toYmd(date));
         QLineEdit::setText(QString::fromStdU16String(
             editMask_.empty() ? fieldText : DisplayTextOf(fieldText, editMask_)));
     }

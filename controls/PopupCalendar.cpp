@@ -3,6 +3,7 @@
 #include "calendar/DateTextRules.h"
 #include "controls/Clock.h"
 #include "controls/LocCalendar.h"
+#include "controls/QtDate.h"
 #include "controls/RegionalSettings.h"
 #include "controls/VoTimerSpeedButton.h"
 
@@ -208,7 +209,7 @@ QDate TPopupCalendar::dateOfText(const QString& text) const
         ParseDateText(format, text.toStdU16String(), regional, clock_.today().year());
     if (!ymd)
         return {};
-    return {ymd->Year, ymd->Month, ymd->Day};
+    return toQDate(*ymd);
 }
 
 bool TPopupCalendar::handleKey(QKeyEvent* event)

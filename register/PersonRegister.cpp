@@ -1,6 +1,6 @@
-#include "PersonRegister.h"
+#include "register/PersonRegister.h"
 
-#include "Cp1252.h"
+#include "register/Cp1252.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,11 +3,11 @@
 #include "assets/Artwork.h"
 #include "chart/MonthChart.h"
 #include "controls/Clock.h"
+#include "controls/QtDate.h"
 #include "controls/RepeatTimer.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
 #include "ui/BevelPanel.h"
-#include "ui/ChartLegend.h"
 #include "ui/ChartPrinting.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
@@ -87,12 +87,6 @@ private:
 
 } // namespace
 
-TYmd SplitDate(const QDate& date)
-{
-    return {static_cast<std::uint16_t>(date.year()), static_cast<std::uint16_t>(date.month()),
-            static_cast<std::uint16_t>(date.day())};
-}
-
 TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* parent,
                    std::unique_ptr<RepeatTimer> timer)
     : NoCancelDialog(parent), persons_(persons), clock_(clock),
@@ -170,7 +164,7 @@ void TBioForm::createLegend()
     legend_->setObjectName(QStringLiteral("Legend"));
 
     for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
-        const LegendEntry& entry = kLegendEntries[i];
+        const CycleInfo& entry = kCycles[i];
         const int row = kLegendRows[i];
 
         auto* box = new QCheckBox(legend_);
@@ -179,7 +173,7 @@ void TBioForm::createLegend()
         box->setChecked(true);
         checkBoxes_[i] = box;
 
-        auto* caption = new ShadowLabel(QString::fromLatin1(entry.caption), legend_);
+        auto* caption = new ShadowLabel(QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())), legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
@@ -317,7 +311,7 @@ void TBioForm::DateEdit3Change()
     if (chartSlot_ < 1 || chartSlot_ > kMaxPersons)
         return;
     const TPerson& person = persons_.Persons(chartSlot_);
-    SetChartPerson(chartSlot_, person.BirthDate(), SplitDate(CalendarDate()),
+    SetChartPerson(chartSlot_, person.BirthDate(), toYmd(CalendarDate()),
                    QString::fromStdString(persons_.PersonText(chartSlot_)));
     redrawChart();
     emit refreshed();
@@ -344,7 +338,7 @@ void TBioForm::Timer1Timer()
 
 void TBioForm::checkBoxClick(int index)
 {
-    bool ChartState::*const shown = kLegendEntries[static_cast<std::size_t>(index)].shown;
+    bool ChartState::*const shown = ShowFlagOf(kCycles[static_cast<std::size_t>(index)].cycle);
     chart_.*shown = checkBoxes_[static_cast<std::size_t>(index)]->isChecked();
     redrawChart();
 }

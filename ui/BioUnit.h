@@ -30,9 +30,6 @@ class MonthCalendar;
 class PersonRegister;
 class ShadowLabel;
 
-// Splits a date into the three words the chart arithmetic counts with.
-[[nodiscard]] TYmd SplitDate(const QDate& date);
-
 class TBioForm : public NoCancelDialog
 {
     Q_OBJECT

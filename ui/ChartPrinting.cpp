@@ -1,7 +1,6 @@
 #include "ui/ChartPrinting.h"
 
 #include "chart/MonthChart.h"
-#include "ui/ChartLegend.h"
 #include "ui/FormSupport.h"
 #include "ui/PrintChartSurface.h"
 
@@ -88,11 +87,11 @@ public:
         const int rowHeight = legendRowHeight();
         const int columnWidth = width / 2;
         painter_.setFont(legendFont());
-        for (std::size_t i = 0; i < kLegendEntries.size(); ++i) {
-            const LegendEntry& entry = kLegendEntries[i];
+        for (std::size_t i = 0; i < kCycles.size(); ++i) {
+            const CycleInfo& entry = kCycles[i];
             const int x = left + static_cast<int>(i % 2) * columnWidth;
             const int y = top + static_cast<int>(i / 2) * (rowHeight + points(kLegendRowGap));
-            const bool shown = state.*entry.shown;
+            const bool shown = state.*ShowFlagOf(entry.cycle);
             const QColor colour(entry.colour.red, entry.colour.green, entry.colour.blue);
             if (shown) {
                 const int thickness = std::max(1, points(kSwatchThickness));
@@ -103,7 +102,7 @@ public:
             painter_.setPen(shown ? QColor(Qt::black) : kHiddenCurveText);
             const int textLeft = x + points(kSwatchLength + kSwatchGap);
             painter_.drawText(QRect(textLeft, y, columnWidth - (textLeft - x), rowHeight),
-                              Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(entry.caption));
+                              Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())));
         }
     }
 

@@ -41,21 +41,14 @@ ComparisonPage ComparisonPage::from(const QString& person1, const QString& perso
     return page;
 }
 
+// Each cycle's line in its dark colour, the average in black.
 QColor EqualityColour(Equality equality)
 {
-    switch (equality) {
-    case Equality::Intellectual:
-        return {0, 128, 0}; // green
-    case Equality::Emotional:
-        return {128, 0, 0}; // maroon
-    case Equality::Physical:
-        return {0, 0, 128}; // navy
-    case Equality::Intuitive:
-        return {128, 0, 128}; // purple
-    case Equality::Average:
-        break;
-    }
-    return {0, 0, 0};
+    const auto index = static_cast<std::size_t>(equality);
+    if (index >= kCycles.size())
+        return {0, 0, 0};
+    const Rgb colour = kCycles[index].darkColour;
+    return {colour.red, colour.green, colour.blue};
 }
 
 void PaintComparisonPage(QPainter& painter, const QRect& area, const ComparisonPage& page)

@@ -1,6 +1,7 @@
 #include "ui/PersonUnit.h"
 
 #include "assets/Artwork.h"
+#include "controls/QtDate.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
 #include "ui/AboutBoxUnit.h"
@@ -263,10 +264,7 @@ int TPersonForm::SelectedPosition() const
 
 bool TPersonForm::AddPerson(const QString& name, const QDate& birth)
 {
-    const TYmd date{static_cast<std::uint16_t>(birth.year()),
-                    static_cast<std::uint16_t>(birth.month()),
-                    static_cast<std::uint16_t>(birth.day())};
-    const RegisterResult result = persons_.AddPerson(name.toStdString(), date);
+    const RegisterResult result = persons_.AddPerson(name.toStdString(), toYmd(birth));
     if (result.status == RegisterResult::Status::TableFull) {
         reportListFull();
         return false;
@@ -316,7 +314,7 @@ void TPersonForm::BioBtnClick()
     // The chart opens on the date last chosen in its calendar.
     const int slot = p + 1;
     windows_.bio->SetChartPerson(slot, persons_.Persons(slot).BirthDate(),
-                                 SplitDate(windows_.bio->CalendarDate()),
+                                 toYmd(windows_.bio->CalendarDate()),
                                  QString::fromStdString(persons_.PersonText(slot)));
     windows_.bio->exec();
 }

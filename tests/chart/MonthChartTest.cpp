@@ -270,10 +270,10 @@ TEST(MonthChartCurves, BornOnTheFirstStartsAtTheZeroLineAndRises)
     {
         Rgb colour;
         int period;
-    } const cases[] = {{kIntellectualColour, 33},
-                       {kEmotionalColour, 28},
-                       {kPhysicalColour, 23},
-                       {kIntuitiveColour, 38}};
+    } const cases[] = {{Rgb{0, 255, 0}, 33},
+                       {Rgb{255, 0, 0}, 28},
+                       {Rgb{0, 0, 255}, 23},
+                       {Rgb{255, 0, 255}, 38}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.period);
         const auto lines = linesIn(surface, c.colour);
@@ -298,10 +298,10 @@ TEST(MonthChartCurves, EachCurveIsDrawnTwiceOneRowApartOnlyWhenShown)
     {
         bool ChartState::*flag;
         Rgb colour;
-    } const cases[] = {{&ChartState::ShowIntellectual, kIntellectualColour},
-                       {&ChartState::ShowEmotional, kEmotionalColour},
-                       {&ChartState::ShowPhysical, kPhysicalColour},
-                       {&ChartState::ShowIntuitive, kIntuitiveColour}};
+    } const cases[] = {{&ChartState::ShowIntellectual, Rgb{0, 255, 0}},
+                       {&ChartState::ShowEmotional, Rgb{255, 0, 0}},
+                       {&ChartState::ShowPhysical, Rgb{0, 0, 255}},
+                       {&ChartState::ShowIntuitive, Rgb{255, 0, 255}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.colour.red << "," << c.colour.green);
         ChartState only = withoutCurves(shown);
@@ -338,8 +338,8 @@ TEST(MonthChartCurves, AreDrawnAfterEverythingElseInCycleOrder)
         if (order.empty() || !(order.back() == call.colour))
             order.push_back(call.colour);
     }
-    EXPECT_EQ(order, (std::vector<Rgb>{kIntellectualColour, kEmotionalColour, kPhysicalColour,
-                                       kIntuitiveColour}));
+    EXPECT_EQ(order, (std::vector<Rgb>{Rgb{0, 255, 0}, Rgb{255, 0, 0}, Rgb{0, 0, 255},
+                                       Rgb{255, 0, 255}}));
 }
 
 TEST(MonthChartCurves, AllFlagsOffDrawsNoCurve)
@@ -442,7 +442,7 @@ TEST(MonthChart, PrintVariantIsTheSameChartOnWhite)
 TEST(MonthChart, TicksAreBlackWhateverPenAnEarlierDrawingLeft)
 {
     RecordingSurface surface(kDesignWidth, kDesignHeight);
-    surface.setPenColour(kIntuitiveColour);
+    surface.setPenColour(Rgb{255, 0, 255});
     surface.setPenWidth(3);
     zeichneBitmap(surface, kSeptember);
     EXPECT_EQ(linesIn(surface, kChartBlack, 1).size(), 11U);

@@ -5,6 +5,7 @@
 
 #include "controls/Clock.h"
 #include "controls/FakeRepeatTimer.h"
+#include "controls/QtDate.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
@@ -166,7 +167,7 @@ protected:
     void open(int slot)
     {
         form->SetChartPerson(slot, persons.Persons(slot).BirthDate(),
-                             SplitDate(form->CalendarDate()),
+                             toYmd(form->CalendarDate()),
                              QString::fromStdString(persons.PersonText(slot)));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
