@@ -1,0 +1,114 @@
+// Reads the #include lines of the program's folders and checks them against
+// the one-way layering of the house:
+//   calendar  includes nothing of ours;
+//   register  includes calendar;                     no Qt header;
+//   chart     includes calendar;                     no Qt header, except its
+//             Qt surfaces (files named Qt* or Print*);
+//   assets    includes nothing of ours;
+//   controls  includes calendar and assets;
+//   ui        may include anything.
+// Every include of a header of ours names its folder ("chart/MonthChart.h").
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::map<std::string, std::set<std::string>> kMayInclude = {
+    {"calendar", {"calendar"}},
+    {"register", {"calendar", "register"}},
+    {"chart", {"calendar", "chart"}},
+    {"assets", {"assets"}},
+    {"controls", {"calendar", "assets", "controls"}},
+    {"ui", {"calendar", "register", "chart", "assets", "controls", "ui"}},
+};
+
+bool mayUseQt(const std::string& folder, const std::string& fileName)
+{
+    if (folder == "calendar" || folder == "register")
+        return false;
+    if (folder == "chart")
+        return fileName.starts_with("Qt") || fileName.starts_with("Print");
+    return true;
+}
+
+// One line per include that breaks a rule, "folder/File.cpp: why", sorted.
+std::vector<std::string> LayeringFaults(const fs::path& root)
+{
+    static const std::regex quoted(R"(^\s*#\s*include\s*"([^"]+)\")");
+    static const std::regex qtHeader(R"(^\s*#\s*include\s*<(Q[A-Za-z]*(/[^>]*)?)>)");
+    std::vector<std::string> faults;
+    for (const auto& [folder, allowed] : kMayInclude) {
+        if (!fs::is_directory(root / folder))
+            continue;
+        for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+            const fs::path& file = entry.path();
+            if (!entry.is_regular_file() ||
+                (file.extension() != ".h" && file.extension() != ".cpp"))
+                continue;
+            const std::string name = fs::relative(file, root).generic_string();
+            std::ifstream in(file);
+            std::string line;
+            std::smatch match;
+            while (std::getline(in, line)) {
+                if (std::regex_search(line, match, quoted)) {
+                    const std::string target = match[1];
+                    const auto slash = target.find('/');
+                    if (slash == std::string::npos) {
+                        faults.push_back(name + ": \"" + target + "\" does not name its folder");
+                        continue;
+                    }
+                    const std::string targetFolder = target.substr(0, slash);
+                    if (kMayInclude.contains(targetFolder) && !allowed.contains(targetFolder))
+                        faults.push_back(name + ": " + folder + " must not include " + target);
+                } else if (std::regex_search(line, match, qtHeader) &&
+                           !mayUseQt(folder, file.filename().string())) {
+                    faults.push_back(name + ": " + folder + " must not include the Qt header <" +
+                                     match[1].str() + ">");
+                }
+            }
+        }
+    }
+    std::sort(faults.begin(), faults.end());
+    return faults;
+}
+
+const fs::path kSourceDir = CYCLO_SOURCE_DIR;
+const fs::path kFixtures = kSourceDir / "tests" / "layering";
+
+TEST(LayeringTest, TheProgramsIncludesFollowTheHouse)
+{
+    EXPECT_EQ(LayeringFaults(kSourceDir), std::vector<std::string>{});
+}
+
+TEST(LayeringTest, EachBrokenRuleIsFound)
+{
+    const struct
+    {
+        const char* tree;
+        std::vector<std::string> faults;
+    } cases[] = {
+        {"bare-include", {R"(register/Name.cpp: "Cp1252.h" does not name its folder)"}},
+        {"upward", {"calendar/Day.h: calendar must not include register/PersonRegister.h"}},
+        {"qt-in-core",
+         {"chart/MonthChart.cpp: chart must not include the Qt header <QImage>",
+          "register/Cp1252.cpp: register must not include the Qt header <QtCore/QString>"}},
+        {"controls-to-ui", {"controls/Field.cpp: controls must not include ui/BioUnit.h"}},
+        {"qt-surface-ok", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tree);
+        EXPECT_EQ(LayeringFaults(kFixtures / c.tree), c.faults);
+    }
+}
+
+} // namespace

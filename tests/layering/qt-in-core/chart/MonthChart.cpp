@@ -1,0 +1,3 @@
+#include "chart/MonthChart.h"
+
+#include <QImage>

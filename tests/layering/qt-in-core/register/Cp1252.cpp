@@ -1,0 +1,3 @@
+#include "register/Cp1252.h"
+
+#include <QtCore/QString>

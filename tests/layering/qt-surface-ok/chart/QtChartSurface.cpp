@@ -1,0 +1,4 @@
+#include "chart/QtChartSurface.h"
+#include "calendar/Cycles.h"
+
+#include <QPainter>
