@@ -608,6 +608,8 @@ TEST_F(ChartFromMainWindowTest, AnalyzeOpensTheChartOfTheSelectedPersonForToday)
         EXPECT_EQ(labelText(form, "LiveDays"),
                   QString::number(days) + QStringLiteral(". day of live"));
         EXPECT_EQ(form.ChartSlot(), 1);
+        // The window is modal before it is active; the focus shows once it is.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         EXPECT_EQ(QApplication::focusWidget(), child<QCheckBox>(form, "CheckBox1"));
         back(form);
     });
