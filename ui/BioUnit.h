@@ -2,8 +2,9 @@
 // The chart window: the month chart of one person beside a month calendar
 // that chooses the month and the highlighted day, a legend whose check boxes
 // switch the four curves, the person's line, the viewed date and the day of
-// life. Opened modally by the main window's Analyze; keeps its calendar date
-// and curve choice between openings.
+// life, and in the status bar the viewed day's values. Opened modally by the
+// main window's Analyze; keeps its calendar date and curve choice between
+// openings.
 
 #include "calendar/DayNumbering.h"
 #include "chart/ChartState.h"

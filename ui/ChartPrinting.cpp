@@ -65,9 +65,9 @@ public:
 
     [[nodiscard]] int legendHeight() const { return 2 * legendRowHeight() + points(kLegendRowGap); }
 
-    [[nodiscard]] int linesHeight(const QStringList& lines) const
+    [[nodiscard]] int linesHeight(const QStringList& texts) const
     {
-        return points(kLegendGap) + static_cast<int>(lines.size()) * legendRowHeight();
+        return points(kLegendGap) + static_cast<int>(texts.size()) * legendRowHeight();
     }
 
     // The chart at its place: laid out in screen pixels and drawn at up to
@@ -115,13 +115,13 @@ public:
     }
 
     // Lines of text under the legend, in its font, a gap above them.
-    void lines(const QStringList& lines, int left, int top, int width) const
+    void lines(const QStringList& texts, int left, int top, int width) const
     {
         const int rowHeight = legendRowHeight();
         painter_.setFont(legendFont());
         painter_.setPen(Qt::black);
         int y = top + points(kLegendGap);
-        for (const QString& line : lines) {
+        for (const QString& line : texts) {
             painter_.drawText(QRect(left, y, width, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                               line);
             y += rowHeight;
