@@ -10,12 +10,16 @@
 #include "ui/BevelPanel.h"
 #include "ui/ChartPrinting.h"
 #include "ui/CyclographApplication.h"
+#include "ui/DayTexts.h"
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
 #include "ui/MonthCalendar.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -85,6 +89,15 @@ private:
     Paint paint_;
 };
 
+// Screen readers announce the paint area as a chart; its name and the
+// description of what it shows are the widget's own.
+QAccessibleInterface* ChartAccessible(const QString& /*key*/, QObject* object)
+{
+    if (auto* box = dynamic_cast<PaintBox*>(object))
+        return new QAccessibleWidget(box, QAccessible::Chart);
+    return nullptr;
+}
+
 } // namespace
 
 TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* parent,
@@ -99,6 +112,8 @@ TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* p
                    Qt::WindowCloseButtonHint);
     setWindowIcon(Artwork::programIcon());
     setFont(FormFont());
+    // Installing it again for another window changes nothing.
+    QAccessible::installFactory(ChartAccessible);
 
     createToolBand();
     createSideColumn();
@@ -173,7 +188,9 @@ void TBioForm::createLegend()
         box->setChecked(true);
         checkBoxes_[i] = box;
 
-        auto* caption = new ShadowLabel(QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())), legend_);
+        auto* caption = new ShadowLabel(
+            QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())),
+            legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
@@ -204,6 +221,7 @@ void TBioForm::createChartColumn()
     PaintBox1 = new PaintBox(
         [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setAccessibleName(QStringLiteral("Biorhythm chart"));
 }
 
 void TBioForm::createStatusBar()
@@ -211,6 +229,11 @@ void TBioForm::createStatusBar()
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(true);
+    // A widget of the bar rather than a message: a message gives way to
+    // any status tip.
+    dayLine_ = new QLabel(statusBar_);
+    dayLine_->setObjectName(QStringLiteral("DayLine"));
+    statusBar_->addWidget(dayLine_, 1);
 }
 
 void TBioForm::FormCreate()
@@ -303,17 +326,25 @@ void TBioForm::SetChartPerson(int slot, const TYmd& birth, const TYmd& view, con
                            .arg(view.Year));
     const int dayOfLife = DayNumber(view) - DayNumber(birth) + 1;
     LiveDays->setText(QString::number(dayOfLife) + QStringLiteral(". day of live"));
+    showDayTexts();
+}
+
+void TBioForm::ShowPerson(int slot)
+{
+    if (slot < 1 || slot > kMaxPersons)
+        return;
+    const TPerson& person = persons_.Persons(slot);
+    SetChartPerson(slot, person.BirthDate(), toYmd(CalendarDate()),
+                   QString::fromStdString(persons_.PersonText(slot)));
+    redrawChart();
 }
 
 void TBioForm::DateEdit3Change()
 {
     // Before the first opening there is no person to show.
-    if (chartSlot_ < 1 || chartSlot_ > kMaxPersons)
+    if (chartSlot_ == 0)
         return;
-    const TPerson& person = persons_.Persons(chartSlot_);
-    SetChartPerson(chartSlot_, person.BirthDate(), toYmd(CalendarDate()),
-                   QString::fromStdString(persons_.PersonText(chartSlot_)));
-    redrawChart();
+    ShowPerson(chartSlot_);
     emit refreshed();
 }
 
@@ -340,7 +371,17 @@ void TBioForm::checkBoxClick(int index)
 {
     bool ChartState::*const shown = ShowFlagOf(kCycles[static_cast<std::size_t>(index)].cycle);
     chart_.*shown = checkBoxes_[static_cast<std::size_t>(index)]->isChecked();
+    showDayTexts();
     redrawChart();
+}
+
+// The day's values in the status bar, and the chart's description for
+// screen readers, follow the person, the day and the legend.
+void TBioForm::showDayTexts()
+{
+    dayLine_->setText(DayLineOf(chart_));
+    PaintBox1->setAccessibleDescription(
+        ChartDescription(NameLabel->text(), DateLabel->text(), chart_));
 }
 
 void TBioForm::CheckBox1Click()

@@ -2,8 +2,9 @@
 // The chart window: the month chart of one person beside a month calendar
 // that chooses the month and the highlighted day, a legend whose check boxes
 // switch the four curves, the person's line, the viewed date and the day of
-// life. Opened modally by the main window's Analyze; keeps its calendar date
-// and curve choice between openings.
+// life, and in the status bar the viewed day's values. Opened modally by the
+// main window's Analyze; keeps its calendar date and curve choice between
+// openings.
 
 #include "calendar/DayNumbering.h"
 #include "chart/ChartState.h"
@@ -18,6 +19,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPrinter;
 class QStatusBar;
 
@@ -42,8 +44,14 @@ public:
     ~TBioForm() override;
 
     // Shows the person in `slot` (born `birth`, shown by `line`) for the
-    // month and day of `view`: sets the three texts; does not draw.
+    // month and day of `view`: sets the three texts and the day's line in
+    // the status bar; does not draw.
     void SetChartPerson(int slot, const TYmd& birth, const TYmd& view, const QString& line);
+
+    // Shows the person in table slot `slot` on the calendar's date, read
+    // from the register, and redraws the chart: the opening from the main
+    // window and every refresh. A slot outside the table shows nothing.
+    void ShowPerson(int slot);
 
     // The date selected in MonthCalendar1: today at first, then the user's
     // last choice.
@@ -87,6 +95,7 @@ private:
     void layoutAreas();
 
     void checkBoxClick(int index);
+    void showDayTexts();
     void redrawChart();
     void PaintBox1Paint(QPainter& painter, QSize size);
 
@@ -115,6 +124,7 @@ private:
     QWidget* PaintBox1 = nullptr;
 
     QStatusBar* statusBar_ = nullptr;
+    QLabel* dayLine_ = nullptr;
 };
 
 } // namespace cyclo

@@ -1,6 +1,7 @@
 #include "ui/ChartPrinting.h"
 
 #include "chart/MonthChart.h"
+#include "ui/DayTexts.h"
 #include "ui/FormSupport.h"
 #include "ui/PrintChartSurface.h"
 
@@ -64,6 +65,11 @@ public:
 
     [[nodiscard]] int legendHeight() const { return 2 * legendRowHeight() + points(kLegendRowGap); }
 
+    [[nodiscard]] int linesHeight(const QStringList& texts) const
+    {
+        return points(kLegendGap) + static_cast<int>(texts.size()) * legendRowHeight();
+    }
+
     // The chart at its place: laid out in screen pixels and drawn at up to
     // four times their resolution.
     void chart(const ChartState& state, const QRect& place) const
@@ -102,7 +108,23 @@ public:
             painter_.setPen(shown ? QColor(Qt::black) : kHiddenCurveText);
             const int textLeft = x + points(kSwatchLength + kSwatchGap);
             painter_.drawText(QRect(textLeft, y, columnWidth - (textLeft - x), rowHeight),
-                              Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())));
+                              Qt::AlignLeft | Qt::AlignVCenter,
+                              QString::fromLatin1(entry.legend.data(),
+                                                  static_cast<qsizetype>(entry.legend.size())));
+        }
+    }
+
+    // Lines of text under the legend, in its font, a gap above them.
+    void lines(const QStringList& texts, int left, int top, int width) const
+    {
+        const int rowHeight = legendRowHeight();
+        painter_.setFont(legendFont());
+        painter_.setPen(Qt::black);
+        int y = top + points(kLegendGap);
+        for (const QString& line : texts) {
+            painter_.drawText(QRect(left, y, width, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                              line);
+            y += rowHeight;
         }
     }
 
@@ -133,7 +155,13 @@ bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
                          width);
     top += layout.points(kHeadingGap);
 
-    const int legendSpace = layout.points(kLegendGap) + layout.legendHeight();
+    // Under the legend: the viewed day's values and the month's critical
+    // days of each curve shown.
+    QStringList dayLines = CriticalDaysLinesOf(page.state);
+    if (const QString dayLine = DayLineOf(page.state); !dayLine.isEmpty())
+        dayLines.prepend(dayLine);
+    const int legendSpace =
+        layout.points(kLegendGap) + layout.legendHeight() + layout.linesHeight(dayLines);
     const int roomHeight = std::max(1, height - top - legendSpace);
     int chartWidth = width;
     int chartHeight = static_cast<int>(chartWidth / kChartAspect);
@@ -143,8 +171,9 @@ bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
     }
     const QRect place((width - chartWidth) / 2, top, chartWidth, chartHeight);
     layout.chart(page.state, place);
-    layout.legend(page.state, place.left(), place.bottom() + 1 + layout.points(kLegendGap),
-                  place.width());
+    const int legendTop = place.bottom() + 1 + layout.points(kLegendGap);
+    layout.legend(page.state, place.left(), legendTop, place.width());
+    layout.lines(dayLines, place.left(), legendTop + layout.legendHeight(), place.width());
     return painter.end();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The printed page of the chart window: the person's line and the viewed date
 // as headings, the month chart on white, sharp at the printer's resolution,
-// and the legend of the four curves.
+// the legend of the four curves, and under it the viewed day's values and
+// the month's critical days of each curve shown.
 
 #include "chart/ChartState.h"
 

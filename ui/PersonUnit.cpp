@@ -311,11 +311,7 @@ void TPersonForm::BioBtnClick()
     const int p = SelectedPosition();
     if (p < 0 || windows_.bio == nullptr)
         return;
-    // The chart opens on the date last chosen in its calendar.
-    const int slot = p + 1;
-    windows_.bio->SetChartPerson(slot, persons_.Persons(slot).BirthDate(),
-                                 toYmd(windows_.bio->CalendarDate()),
-                                 QString::fromStdString(persons_.PersonText(slot)));
+    windows_.bio->ShowPerson(p + 1);
     windows_.bio->exec();
 }
 

@@ -1,5 +1,6 @@
 #include "calendar/DayNumbering.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -51,9 +52,47 @@ TEST(DayNumbering, KnownDifferences)
     EXPECT_EQ(DayNumber({2000, 3, 1}) - DayNumber({2000, 2, 28}), 2);
     EXPECT_EQ(DayNumber({2001, 1, 1}) - DayNumber({2000, 1, 1}), 366);
     EXPECT_EQ(DayNumber({1900, 3, 1}) - DayNumber({1900, 2, 28}), 1);
-    // A person born today is on day 1 of life today.
-    const TYmd today{2026, 12, 9};
-    EXPECT_EQ(DayNumber(today) - DayNumber(today) + 1, 1);
+}
+
+// The day of life, DayNumber(day) - DayNumber(birth) + 1, against a count of
+// the days from the birth up to and including `day`, one calendar page at a
+// time. A person born today is on day 1 of life today.
+TEST(DayNumbering, DayOfLifeCountsTheDaysLived)
+{
+    constexpr std::array<int, 13> kMonthLength = {0,  31, 28, 31, 30, 31, 30,
+                                                  31, 31, 30, 31, 30, 31};
+    const auto nextDay = [&](TYmd date) {
+        const bool leap = date.Year % 4 == 0 && (date.Year % 100 != 0 || date.Year % 400 == 0);
+        const int length = date.Month == 2 && leap ? 29 : kMonthLength[date.Month];
+        if (++date.Day > length) {
+            date.Day = 1;
+            if (++date.Month > 12) {
+                date.Month = 1;
+                ++date.Year;
+            }
+        }
+        return date;
+    };
+    struct Case
+    {
+        TYmd birth;
+        TYmd day;
+    } const cases[] = {
+        {{2026, 12, 9}, {2026, 12, 9}}, {{2026, 12, 8}, {2026, 12, 9}},
+        {{1999, 12, 31}, {2000, 1, 1}}, {{2000, 2, 28}, {2000, 3, 1}},
+        {{1900, 2, 28}, {1900, 3, 1}},  {{1998, 6, 6}, {2001, 9, 11}},
+        {{1981, 4, 8}, {1998, 6, 6}},   {{1896, 2, 29}, {1904, 3, 1}},
+        {{0, 1, 1}, {1, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.birth.Year << "-" << c.birth.Month << "-" << c.birth.Day << " to "
+                     << c.day.Year << "-" << c.day.Month << "-" << c.day.Day);
+        int lived = 1;
+        for (TYmd date = c.birth; !(date == c.day); date = nextDay(date))
+            ++lived;
+        EXPECT_EQ(DayNumber(c.day) - DayNumber(c.birth) + 1, lived);
+    }
 }
 
 // The definition: whole years summed from year 0, then the months before,

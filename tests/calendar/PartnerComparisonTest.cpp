@@ -93,6 +93,19 @@ TEST(PartnerComparison, WholePeriodsApartAreInStep)
               "  0 % intuitive equality");
 }
 
+// 1 January 1700 and 21 May 1976 lie 100 947 days apart: 0 days off in the
+// intellectual and physical phases, a quarter period in the emotional one and
+// half a period in the intuitive one, so the average is exactly 62.5.
+TEST(PartnerComparison, AnAverageOfExactlyAHalfRoundsToEven)
+{
+    const TComparison r = CompareCycles({1700, 1, 1}, {1976, 5, 21});
+    EXPECT_EQ(r.value(Equality::Average), 62.5);
+    EXPECT_EQ(r.lines,
+              (std::array<std::string, 5>{"100 % intellectual equality", " 50 % emotional equality",
+                                          "100 % physical equality", "  0 % intuitive equality",
+                                          " 62 % average equality"}));
+}
+
 TEST(PartnerComparison, ExactHalvesRoundToEven)
 {
     struct Case

@@ -15,10 +15,12 @@
 #include "ui/PersonUnit.h"
 #include "ui/ProgramWindows.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -55,6 +57,12 @@ template <typename T> T* child(const QWidget& parent, const char* name)
 QString labelText(const QWidget& form, const char* name)
 {
     return child<ShadowLabel>(form, name)->text();
+}
+
+// The viewed day's line in the status bar.
+QString dayLine(const QWidget& form)
+{
+    return child<QLabel>(form, "DayLine")->text();
 }
 
 QImage chartImage(const QWidget& form)
@@ -166,9 +174,7 @@ protected:
     // Shows person `slot` on the calendar's date, as Analyze does.
     void open(int slot)
     {
-        form->SetChartPerson(slot, persons.Persons(slot).BirthDate(),
-                             toYmd(form->CalendarDate()),
-                             QString::fromStdString(persons.PersonText(slot)));
+        form->ShowPerson(slot);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -208,6 +214,100 @@ TEST_F(BioFormTest, SetChartPersonShowsTheMonthNameDayAndYearAndTheDayOfLife)
         EXPECT_EQ(form->Chart().ChartBirth, c.birth);
         EXPECT_EQ(form->Chart().ChartView, c.view);
     }
+}
+
+TEST_F(BioFormTest, ShowPersonReadsThePersonInTheSlotForTheCalendarsDate)
+{
+    calendar->setSelectedDate(QDate(2001, 9, 11));
+    form->ShowPerson(2);
+    EXPECT_EQ(form->ChartSlot(), 2);
+    EXPECT_EQ(form->Chart().ChartBirth, (TYmd{1998, 6, 6}));
+    EXPECT_EQ(form->Chart().ChartView, (TYmd{2001, 9, 11}));
+    EXPECT_EQ(labelText(*form, "NameLabel"), QStringLiteral("Baby ( 6/6/1998 )"));
+    EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("Septmeber 11, 2001"));
+    const qint64 days = QDate(1998, 6, 6).daysTo(QDate(2001, 9, 11)) + 1;
+    EXPECT_EQ(labelText(*form, "LiveDays"),
+              QString::number(days) + QStringLiteral(". day of live"));
+
+    // A slot outside the table names nobody and changes nothing.
+    for (const int slot : {0, -1, kMaxPersons + 1}) {
+        SCOPED_TRACE(slot);
+        form->ShowPerson(slot);
+        EXPECT_EQ(form->ChartSlot(), 2);
+        EXPECT_EQ(labelText(*form, "NameLabel"), QStringLiteral("Baby ( 6/6/1998 )"));
+    }
+}
+
+// Anna, born 8 April 1981, is 6268 days old on 6 June 1998: 12 days into her
+// 23-day physical period, the day its sine turns negative. The values are
+// 100 sin(2 pi t / P), worked out apart from the program.
+TEST_F(BioFormTest, TheStatusBarTellsTheDaysValuesAndFollowsEveryRefresh)
+{
+    open(1);
+    EXPECT_TRUE(child<QLabel>(*form, "DayLine")->isVisible());
+    EXPECT_EQ(dayLine(*form), QStringLiteral("Intellectual -37 %  Emotional -78 %  Physical -14 %  "
+                                             "Intuitive -32 %  Critical: physical"));
+
+    clickDay(*calendar, 20);
+    EXPECT_EQ(dayLine(*form), QStringLiteral("Intellectual 76 %  Emotional 78 %  Physical 73 %  "
+                                             "Intuitive 92 %"));
+
+    QTest::mouseClick(child<QCheckBox>(*form, "CheckBox3"), Qt::LeftButton);
+    EXPECT_EQ(dayLine(*form), QStringLiteral("Intellectual 76 %  Emotional 78 %  Intuitive 92 %"));
+
+    // Two weeks down with the arrow keys leaves June: only the timer follows.
+    auto* grid = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(grid, nullptr);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    ASSERT_EQ(form->CalendarDate(), QDate(1998, 7, 4));
+    EXPECT_EQ(dayLine(*form), QStringLiteral("Intellectual 76 %  Emotional 78 %  Intuitive 92 %"));
+    timer->advance(100);
+    EXPECT_EQ(dayLine(*form),
+              QStringLiteral("Intellectual -97 %  Emotional -78 %  Intuitive -92 %"));
+
+    // Another person: Baby is 28 days old, a whole emotional period.
+    form->ShowPerson(2);
+    EXPECT_EQ(dayLine(*form), QStringLiteral("Intellectual -81 %  Emotional 0 %  Intuitive -100 %  "
+                                             "Critical: emotional"));
+
+    for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox4"})
+        QTest::mouseClick(child<QCheckBox>(*form, box), Qt::LeftButton);
+    EXPECT_EQ(dayLine(*form), QString());
+}
+
+TEST_F(BioFormTest, TheDayOfBirthIsCriticalForAllFourCycles)
+{
+    open(2); // born today
+    EXPECT_EQ(dayLine(*form),
+              QStringLiteral("Intellectual 0 %  Emotional 0 %  Physical 0 %  Intuitive 0 %  "
+                             "Critical: intellectual, emotional, physical, intuitive"));
+}
+
+TEST_F(BioFormTest, ScreenReadersReadTheChartsNameAndWhatItShows)
+{
+    open(1);
+    auto* paintBox = child<QWidget>(*form, "PaintBox1");
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(paintBox);
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->role(), QAccessible::Chart);
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Biorhythm chart"));
+    EXPECT_EQ(
+        chart->text(QAccessible::Description),
+        QStringLiteral("Anna ( 4/8/1981 ), June 6, 1998: Intellectual -37 %  Emotional -78 %  "
+                       "Physical -14 %  Intuitive -32 %  Critical: physical"));
+
+    clickDay(*calendar, 20);
+    QTest::mouseClick(child<QCheckBox>(*form, "CheckBox3"), Qt::LeftButton);
+    EXPECT_EQ(chart->text(QAccessible::Description),
+              QStringLiteral("Anna ( 4/8/1981 ), June 20, 1998: Intellectual 76 %  Emotional 78 %  "
+                             "Intuitive 92 %"));
+
+    form->ShowPerson(2);
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Biorhythm chart"));
+    EXPECT_EQ(chart->text(QAccessible::Description),
+              QStringLiteral("Baby ( 6/6/1998 ), June 20, 1998: Intellectual 46 %  Emotional 0 %  "
+                             "Intuitive 74 %  Critical: emotional"));
 }
 
 TEST_F(BioFormTest, CalendarStartsOnTodayWithAllCurvesShown)
@@ -437,15 +537,26 @@ TEST_F(BioFormTest, LaidOutAsDesignedAndFollowingTheWindowSize)
 
 TEST_F(BioFormTest, TinyPaintAreasDrawOnlyTheBackground)
 {
+    struct Case
+    {
+        QSize window;
+        QSize paintBox;
+    };
+    // At 219 x 84 the side column takes the whole width and the bands the
+    // whole height: no paint area is left.
+    const Case cases[] = {{{230, 140}, {7, 2}}, {{260, 150}, {37, 12}}, {{219, 84}, {0, 0}}};
     open(1);
-    for (const QSize window : {QSize(230, 140), QSize(260, 150), QSize(219, 84)}) {
-        SCOPED_TRACE(window.width());
-        form->resize(window);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window.width());
+        form->resize(c.window);
+        EXPECT_EQ(child<QWidget>(*form, "PaintBox1")->size(), c.paintBox);
         const QImage chart = chartImage(*form);
-        if (chart.isNull())
-            continue; // nothing left to draw on
+        EXPECT_EQ(chart.size(), c.paintBox);
         EXPECT_EQ(countPixels(chart, kBlue), 0);
         EXPECT_EQ(countPixels(chart, kYellow), 0);
+        if (!c.paintBox.isEmpty()) {
+            EXPECT_EQ(chart.pixel(0, 0), qRgb(192, 192, 192));
+        }
     }
 }
 
@@ -497,6 +608,8 @@ TEST_F(ChartFromMainWindowTest, AnalyzeOpensTheChartOfTheSelectedPersonForToday)
         EXPECT_EQ(labelText(form, "LiveDays"),
                   QString::number(days) + QStringLiteral(". day of live"));
         EXPECT_EQ(form.ChartSlot(), 1);
+        // The window is modal before it is active; the focus shows once it is.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         EXPECT_EQ(QApplication::focusWidget(), child<QCheckBox>(form, "CheckBox1"));
         back(form);
     });
@@ -506,6 +619,21 @@ TEST_F(ChartFromMainWindowTest, AnalyzeOpensTheChartOfTheSelectedPersonForToday)
         EXPECT_EQ(labelText(form, "NameLabel"), QStringLiteral("Baby ( 6/6/2024 )"));
         EXPECT_EQ(labelText(form, "LiveDays"), QStringLiteral("1. day of live"));
         EXPECT_EQ(form.ChartSlot(), 2);
+        back(form);
+    });
+}
+
+TEST_F(ChartFromMainWindowTest, AnalyzeShowsTheDaysLineOfThePersonOpened)
+{
+    analyze(0, [](TBioForm& form) {
+        EXPECT_EQ(dayLine(form), QStringLiteral("Intellectual -99 %  Emotional 22 %  "
+                                                "Physical 40 %  Intuitive -74 %"));
+        back(form);
+    });
+    analyze(1, [](TBioForm& form) {
+        EXPECT_EQ(dayLine(form),
+                  QStringLiteral("Intellectual 0 %  Emotional 0 %  Physical 0 %  Intuitive 0 %  "
+                                 "Critical: intellectual, emotional, physical, intuitive"));
         back(form);
     });
 }

@@ -102,6 +102,64 @@ TEST(ChartPrintingTest, ThePrintedPageCarriesHeadingsASharpChartImageAndTheLegen
     EXPECT_NE(images[0].encoding, QStringLiteral("jpeg"));
 }
 
+// Anna is 6268 days old on 6 June 1998; the values and critical days were
+// worked out apart from the program.
+TEST(ChartPrintingTest, UnderTheLegendStandTheDaysLineAndTheMonthsCriticalDays)
+{
+    struct Case
+    {
+        const char* what;
+        ChartState state;
+        QStringList present;
+        QStringList absent;
+    };
+    ChartState withoutPhysical = kAnnaInJune;
+    withoutPhysical.ShowPhysical = false;
+    const Case cases[] = {
+        {"all four curves",
+         kAnnaInJune,
+         {QStringLiteral("Intellectual -37 %  Emotional -78 %  Physical -14 %  Intuitive -32 %  "
+                         "Critical: physical"),
+          QStringLiteral("Critical days of the intellectual cycle in June 1998: 8, 25"),
+          QStringLiteral("Critical days of the emotional cycle in June 1998: 10, 24"),
+          QStringLiteral("Critical days of the physical cycle in June 1998: 6, 17, 29"),
+          QStringLiteral("Critical days of the intuitive cycle in June 1998: 8, 27")},
+         {}},
+        {"physical switched off",
+         withoutPhysical,
+         {QStringLiteral("Intellectual -37 %  Emotional -78 %  Intuitive -32 %"),
+          QStringLiteral("Critical days of the intellectual cycle in June 1998: 8, 25"),
+          QStringLiteral("Critical days of the emotional cycle in June 1998: 10, 24"),
+          QStringLiteral("Critical days of the intuitive cycle in June 1998: 8, 27")},
+         {QStringLiteral("Critical:"), QStringLiteral("physical cycle")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        const auto pdf = dir.file("chart.pdf");
+        bool printed = false;
+        printToPdf(pdf,
+                   {QStringLiteral("Anna ( 4/8/1981 )"), QStringLiteral("June 6, 1998"), c.state},
+                   &printed);
+        ASSERT_TRUE(printed);
+        // Line by line as on the page; pdftotext gives the gaps between
+        // the values as single blanks.
+        const QString text = run(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+        QStringList lines = text.split(QLatin1Char('\n'));
+        for (QString& line : lines)
+            line = line.simplified();
+        for (const QString& expected : c.present)
+            EXPECT_TRUE(lines.contains(expected.simplified())) << expected.toStdString() << "\n"
+                                                               << text.toStdString();
+        for (const QString& unexpected : c.absent)
+            EXPECT_FALSE(text.contains(unexpected)) << unexpected.toStdString();
+        // One image: the text blocks left room for the chart on the page.
+        EXPECT_EQ(imagesOf(pdf).size(), 1U);
+    }
+}
+
 TEST(ChartPrintingTest, APrinterThatCannotBeOpenedIsReported)
 {
     test::TempDir dir;
