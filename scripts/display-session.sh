@@ -50,7 +50,7 @@ display_start() {
     return 1
   fi
   # -noreset keeps the X resources (Xft.dpi) when the last client leaves.
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   display_xvfb_pid=$!
   trap display_stop EXIT
   display_wait_server
