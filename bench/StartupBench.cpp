@@ -3,6 +3,7 @@
 // resident memory, over several launches of startup_probe under the
 // offscreen platform. Reported as medians (the _median rows).
 
+#include "bench/StartupPersonFolder.h"
 #include "register/PersonRegister.h"
 
 #include <benchmark/benchmark.h>
@@ -11,8 +12,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
@@ -24,44 +23,7 @@ namespace fs = std::filesystem;
 
 constexpr int kRepetitions = 9;
 
-// A folder holding a person file with `count` persons of the longest names.
-class PersonFolder
-{
-public:
-    explicit PersonFolder(int count)
-    {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("cyclo-startup-" + std::to_string(random()));
-        fs::create_directories(path_);
-        // The register saves after each add; build the table where saving
-        // cannot succeed, then write its image once.
-        cyclo::PersonRegister table(path_ / "unwritable" / "personen.dat");
-        for (int i = 0; i < count; ++i) {
-            std::string name = "Person " + std::to_string(i + 1) + " Maximilianstrasse-Beispiel";
-            name.resize(cyclo::kNameCapacity, 'x');
-            const auto day = static_cast<std::uint16_t>(1 + i % 28);
-            const auto month = static_cast<std::uint16_t>(1 + i % 12);
-            const auto year = static_cast<std::uint16_t>(1930 + i % 80);
-            table.AddPerson(name, {year, month, day});
-        }
-        const auto image = table.FileImage();
-        std::ofstream out(path_ / "personen.dat", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(image.data()),
-                  static_cast<std::streamsize>(image.size()));
-    }
-    ~PersonFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    PersonFolder(const PersonFolder&) = delete;
-    PersonFolder& operator=(const PersonFolder&) = delete;
-
-    [[nodiscard]] const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using PersonFolder = cyclo::bench::StartupPersonFolder;
 
 struct ProbeResult
 {

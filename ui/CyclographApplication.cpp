@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 
 #include <QFontInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -22,6 +23,9 @@ void substituteIfMissing(const QString& family, const QString& twin)
     QFont::insertSubstitution(family, twin);
 }
 
+// An icon theme that does not exist: Qt then takes its built-in standard icons.
+constexpr char kNoIconTheme[] = "cyclograph-builtin";
+
 } // namespace
 
 CyclographApplication::CyclographApplication(int& argc, char** argv) : QApplication(argc, argv)
@@ -36,6 +40,12 @@ void CyclographApplication::setUp()
     substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QApplication::setWindowIcon(Artwork::programIcon());
+    // The few standard icons the program shows (the month calendar's arrows,
+    // the message boxes' symbols) are Qt's own, the same on every desktop.
+    // Looking them up in the desktop's icon theme searched hundreds of
+    // folders and took a tenth of the start-up on a real display.
+    QIcon::setThemeName(QString::fromLatin1(kNoIconTheme));
+    QIcon::setFallbackThemeName(QString::fromLatin1(kNoIconTheme));
 }
 
 bool CyclographApplication::notify(QObject* receiver, QEvent* event)

@@ -1,0 +1,218 @@
+#!/usr/bin/env bash
+# Regenerates the README's screenshots in docs/screenshots/: runs the program
+# on a virtual X display with openbox as window manager, drives it with
+# xdotool in a temporary working folder holding four persons, and writes one
+# PNG per window, cropped to the window and its frame:
+#   main-window.png          the main window, first person selected
+#   chart-window.png         the chart window for the first person
+#   new-person-dropdown.png  the new-person dialog with its drop-down calendar open
+#   comparison-result.png    the result of comparing the first two persons
+#   chart-window-200.png     the chart window at 200 % (QT_SCALE_FACTOR=2)
+# The chart shows the current month.
+#
+#   scripts/screenshots.sh [DISPLAY NUMBER, default 97]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+number=${1:-97}
+build=${CYCLO_BUILD_DIR:-$root/build/default}
+out="$root/docs/screenshots"
+
+source "$root/scripts/display-session.sh"
+"$root/scripts/deps.sh"
+display_packages
+if [ ! -d "$build" ]; then
+  cmake --preset default -S "$root" >/dev/null
+fi
+cmake --build "$build" --target cyclograph >/dev/null
+program="$build/ui/cyclograph"
+
+work=$(mktemp -d /tmp/cyclo-shots-XXXXXX)
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  display_stop
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# --- the person file: count, then 100 records of 48 bytes ------------------
+
+# Little-endian bytes of a number as printf escapes.
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
+le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) \
+  $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+
+# A record: name length, 40 name bytes (ASCII here), a filler byte, year,
+# month and day.
+record() {
+  local name=$1 year=$2 month=$3 day=$4
+  printf "$(printf '\\x%02x' ${#name})"
+  printf '%s' "$name"
+  head -c $((40 - ${#name} + 1)) /dev/zero
+  printf "$(le16 "$year")$(le16 "$month")$(le16 "$day")"
+}
+
+write_person_file() {
+  local file=$1
+  {
+    printf "$(le32 4)"
+    record "Anna Berger" 1970 3 5
+    record "Max Keller" 1985 11 23
+    record "Lena Vogt" 1992 7 14
+    record "Paul Richter" 1961 1 30
+    head -c $((96 * 48)) /dev/zero
+  } >"$file"
+  [ "$(stat -c %s "$file")" -eq 4804 ] || { echo "person file is not 4804 bytes" >&2; exit 1; }
+}
+
+# --- windows -------------------------------------------------------------------
+
+# Waits for a visible window of the program whose title matches, prints its id.
+wait_window() {
+  local title=$1 id i
+  for i in $(seq 100); do
+    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null | tail -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "no window \"$title\" appeared" >&2
+  return 1
+}
+
+# Waits until no visible window of the program has that title any more.
+wait_gone() {
+  local title=$1 i
+  for i in $(seq 100); do
+    [ -z "$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null)" ] &&
+      return 0
+    sleep 0.1
+  done
+  echo "window \"$title\" did not close" >&2
+  return 1
+}
+
+# Prints "x y width height" of a window on the screen, with its frame.
+window_rect() {
+  local id=$1 x y w h extents left=0 right=0 top=0 bottom=0
+  eval "$(xwininfo -id "$id" | awk '
+    /Absolute upper-left X:/ {print "x=" $4}
+    /Absolute upper-left Y:/ {print "y=" $4}
+    /Width:/ {print "w=" $2}
+    /Height:/ {print "h=" $2}')"
+  extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+  if [ -n "$extents" ]; then
+    IFS=, read -r left right top bottom <<<"$extents"
+  fi
+  echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# Writes the part of the screen covered by the given windows to a PNG, once
+# the windows have had time to paint.
+shoot() {
+  local file=$1 id x y w h x0=100000 y0=100000 x1=0 y1=0
+  shift
+  sleep 0.6
+  for id in "$@"; do
+    read -r x y w h <<<"$(window_rect "$id")"
+    x0=$((x < x0 ? x : x0))
+    y0=$((y < y0 ? y : y0))
+    x1=$((x + w > x1 ? x + w : x1))
+    y1=$((y + h > y1 ? y + h : y1))
+  done
+  import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage -depth 8 \
+    "$out/$file"
+  echo "wrote docs/screenshots/$file ($((x1 - x0)) x $((y1 - y0)))"
+}
+
+# Keys go to the window that has the focus; openbox gives it to new windows.
+keys() {
+  local id=$1
+  shift
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  xdotool key --clearmodifiers --delay 60 "$@"
+}
+
+main_title='^Quellant Cyclograph 2\.0$'
+
+start_program() {
+  (cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 "$@" "$program" >/dev/null 2>&1) &
+  program_pid=$!
+  # The chart window carries the main window's caption too: the main
+  # window is the one visible first.
+  main=$(wait_window "$main_title")
+}
+
+stop_program() {
+  keys "$main" Escape
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
+
+# Opens the chart window for the first person (Tab three times reaches the
+# list, where Enter is Analyze) and prints its id.
+open_chart() {
+  keys "$main" Tab Tab Tab Return
+  local id i
+  for i in $(seq 100); do
+    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$main_title" 2>/dev/null |
+      grep -vx "$main" | tail -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "the chart window did not open" >&2
+  return 1
+}
+
+# --- the run ---------------------------------------------------------------------
+
+mkdir -p "$out"
+write_person_file "$work/personen.dat"
+display_start "$number"
+
+start_program
+shoot main-window.png "$main"
+
+chart=$(open_chart)
+shoot chart-window.png "$chart"
+keys "$chart" alt+b
+sleep 0.3
+
+keys "$main" alt+n
+dialog=$(wait_window '^New person$')
+xdotool type --delay 40 'Clara Neumann'
+keys "$dialog" Tab alt+Down
+sleep 0.5
+popup=$(xdotool search --all --onlyvisible --pid "$program_pid" --name '' 2>/dev/null |
+  grep -vx -e "$main" -e "$dialog" | tail -1 || true)
+if [ -z "$popup" ]; then
+  echo "the drop-down calendar did not open" >&2
+  exit 1
+fi
+shoot new-person-dropdown.png "$dialog" "$popup"
+# Esc closes the drop-down, then Cancel the dialog: nobody is added.
+keys "$dialog" Escape
+sleep 0.3
+keys "$dialog" alt+c
+wait_gone '^New person$'
+
+keys "$main" alt+c
+compare=$(wait_window '^Compare persons$')
+keys "$compare" Return
+result=$(wait_window '^Result of the comparison$')
+shoot comparison-result.png "$result"
+keys "$result" Return
+wait_gone '^Result of the comparison$'
+stop_program
+
+start_program QT_SCALE_FACTOR=2
+chart=$(open_chart)
+shoot chart-window-200.png "$chart"
+keys "$chart" alt+b
+sleep 0.3
+stop_program

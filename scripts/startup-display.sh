@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Start-up on a real display: the time from launch to the main window wholly
+# drawn on the screen, for the program and for a bare Qt window of the same
+# size, launched alternately on one virtual X display with openbox, with
+# 100 persons in the list. Prints each launch, the medians and their ratio.
+#
+#   scripts/startup-display.sh [DISPLAY NUMBER, default 96] [LAUNCHES, default 7]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+number=${1:-96}
+launches=${2:-7}
+build=${CYCLO_BUILD_DIR:-$root/build/default}
+
+source "$root/scripts/display-session.sh"
+"$root/scripts/deps.sh"
+display_packages
+if [ ! -d "$build" ]; then
+  cmake --preset default -S "$root" >/dev/null
+fi
+cmake --build "$build" --target cyclograph startup_bare_window startup_display >/dev/null
+
+display_start "$number"
+"$build/bench/startup_display" "$launches" 100 \
+  "$build/ui/cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/bench/startup_bare_window" "Bare Qt window"
