@@ -240,7 +240,7 @@ RegisterResult PersonRegister::SavePersons() const
         if (error == std::errc::file_exists)
             continue; // another save's name: draw a new one
         if (!error)
-            error = platform::ReplaceFile(temp, file_);
+            error = platform::RenameOver(temp, file_);
         if (!error)
             return RegisterResult::success();
         std::error_code ignored;

@@ -23,7 +23,7 @@ std::error_code CreateDurably(const std::filesystem::path& file,
 
 // Puts `from` in the place of `to` in one step, replacing what stood there,
 // and makes the change of the folder durable.
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // This process's id, which no other running process shares.
 std::uint64_t ProcessId();

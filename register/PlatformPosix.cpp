@@ -83,7 +83,7 @@ std::error_code CreateDurably(const std::filesystem::path& file,
     return out.close();
 }
 
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (std::rename(from.c_str(), to.c_str()) != 0)
         return LastError();

@@ -2,12 +2,15 @@
 #include "register/PlatformFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 namespace cyclo {
@@ -22,6 +25,10 @@ std::error_code LastWindowsError()
 {
     return {static_cast<int>(GetLastError()), std::system_category()};
 }
+
+// How long a save keeps trying to replace a file that is open elsewhere.
+constexpr auto kReplaceRetryTime = std::chrono::milliseconds(500);
+constexpr DWORD kReplaceRetryPauseMs = 1;
 
 HANDLE ToHandle(std::intptr_t handle)
 {
@@ -80,14 +87,26 @@ std::error_code CreateDurably(const std::filesystem::path& file,
     return error;
 }
 
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     // Where POSIX renames and then syncs the folder, Windows replaces the
     // file in one call, and MOVEFILE_WRITE_THROUGH returns only once the
-    // move is on the disk; there is no folder to sync.
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return LastWindowsError();
-    return {};
+    // move is on the disk; there is no folder to sync. Unlike POSIX, Windows
+    // refuses to replace a file that is open at that instant, even one
+    // opened for reading with delete sharing: another program loading the
+    // list, or the handle of the move that just put the file there. Such
+    // opens last a moment, so the move is tried again for a short while.
+    const auto giveUp = std::chrono::steady_clock::now() + kReplaceRetryTime;
+    for (;;) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {};
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            std::chrono::steady_clock::now() > giveUp)
+            return {static_cast<int>(error), std::system_category()};
+        Sleep(kReplaceRetryPauseMs);
+    }
 }
 
 std::uint64_t ProcessId()

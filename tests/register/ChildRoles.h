@@ -9,8 +9,11 @@
 namespace cyclo::test {
 
 // "save-for <file> <list> <milliseconds>": saves DistinctList(list) into
-// <file> over and over for that long. Exit code 0 when every save succeeded.
+// <file> over and over for that long. Exit code 0 when every save succeeded,
+// kSomeSavesFailed or kNoSaveSucceeded otherwise.
 inline constexpr char kSaveForRole[] = "save-for";
+inline constexpr int kSomeSavesFailed = 3;
+inline constexpr int kNoSaveSucceeded = 5;
 // "save-until-killed <file> <progress>": saves two different lists in turn
 // until it is killed, marking each save in <progress>: 'S' before it
 // starts, 'D' once it is done.

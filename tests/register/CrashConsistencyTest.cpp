@@ -28,7 +28,7 @@ constexpr int kRounds = 40;
 constexpr int kMostSavesBeforeKill = 5;
 constexpr auto kRoundBound = std::chrono::seconds(30);
 
-long TemporaryFilesIn(const std::filesystem::path& folder)
+std::ptrdiff_t TemporaryFilesIn(const std::filesystem::path& folder)
 {
     return std::count_if(std::filesystem::directory_iterator(folder),
                          std::filesystem::directory_iterator(),

@@ -287,7 +287,7 @@ TEST_F(PersonRegisterTest, TakingTheLockRemovesOnlyTemporaryFilesOfSaves)
         {"personen.dat.tmp", true},
         {"personen.dat.4242-0123456789abcdef.tmp", true},
         {"personen.dat.1-ffffffffffffffff.tmp", true},
-        {"personen.dat.4242-0123456789ABCDEF.tmp", false},
+        {"personen.dat.4242-0123456789abcdeg.tmp", false},
         {"personen.dat.4242-0123456789abcde.tmp", false},
         {"personen.dat.-0123456789abcdef.tmp", false},
         {"personen.dat.x42-0123456789abcdef.tmp", false},

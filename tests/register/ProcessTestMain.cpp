@@ -8,7 +8,9 @@
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 // CommandLineToArgvW, after the types it uses.
 #include <shellapi.h>
