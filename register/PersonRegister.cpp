@@ -219,12 +219,14 @@ void PersonRegister::removeStaleTemporaryFiles() const
         return std::string(text.begin(), text.end());
     };
     const std::string fileName = utf8(file_.filename());
+    // Any error ends the clean-up quietly; a leftover is never read anyway.
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         std::error_code ignored;
-        if (entry.is_regular_file(ignored) &&
-            IsTemporaryFileOf(utf8(entry.path().filename()), fileName))
-            std::filesystem::remove(entry.path(), ignored);
+        if (it->is_regular_file(ignored) &&
+            IsTemporaryFileOf(utf8(it->path().filename()), fileName))
+            std::filesystem::remove(it->path(), ignored);
     }
 }
 
