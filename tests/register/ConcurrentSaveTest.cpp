@@ -112,6 +112,12 @@ TEST(ConcurrentSaves, ThreeThreadsSavingAtOnceNeverTearTheFile)
 
     constexpr int kSavesPerThread = 100;
     std::array<int, kWriters> failures{};
+    ReadTally tally;
+    // Reads go on from before the first writer starts until the last one ends.
+    std::jthread reader([&](const std::stop_token& stop) {
+        while (!stop.stop_requested())
+            tally.read(file);
+    });
     std::vector<std::jthread> writers;
     for (int list = 0; list < kWriters; ++list)
         writers.emplace_back([&file, &failures, list] {
@@ -120,12 +126,6 @@ TEST(ConcurrentSaves, ThreeThreadsSavingAtOnceNeverTearTheFile)
             for (int i = 0; i < kSavesPerThread; ++i)
                 failures[static_cast<std::size_t>(list)] += persons.SavePersons().ok() ? 0 : 1;
         });
-    ReadTally tally;
-    // Reads go on while the writers run; the last one ends the loop.
-    std::jthread reader([&](const std::stop_token& stop) {
-        while (!stop.stop_requested())
-            tally.read(file);
-    });
     for (auto& writer : writers)
         writer.join();
     reader.request_stop();
