@@ -1,21 +1,15 @@
 #include "register/PersonRegister.h"
 
 #include "register/Cp1252.h"
+#include "register/PlatformFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
-#include <fstream>
+#include <functional>
+#include <random>
 #include <stdexcept>
-#include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include <thread>
 
 namespace cyclo {
 namespace {
@@ -29,6 +23,14 @@ constexpr std::size_t kMonthOffset = 44;
 constexpr std::size_t kDayOffset = 46;
 constexpr std::size_t kCountSize = 4;
 
+// A save's temporary file is "<file>.<process id>-<16 hex digits>.tmp";
+// "<file>.tmp" is the one name that every save used before.
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kRandomDigits = 16;
+// Names are random, so a second try almost never happens; the bound only
+// ends the loop should the random source fail.
+constexpr int kTemporaryNameAttempts = 16;
+
 void PutU16(std::uint8_t* p, std::uint16_t v)
 {
     p[0] = static_cast<std::uint8_t>(v & 0xFF);
@@ -40,46 +42,58 @@ std::uint16_t GetU16(const std::uint8_t* p)
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-std::string ErrnoText(int error)
+RegisterResult FileError(const std::error_code& error)
 {
-    return std::error_code(error, std::generic_category()).message();
+    return {RegisterResult::Status::FileError, error.message()};
 }
 
-// Writes `size` bytes to `path` and forces them to the disk.
-RegisterResult WriteDurably(const std::filesystem::path& path, const std::uint8_t* data,
-                            std::size_t size)
+RegisterResult ReadOnlyRefusal()
 {
-    std::FILE* f = std::fopen(path.string().c_str(), "wb");
-    if (!f)
-        return {RegisterResult::Status::FileError, ErrnoText(errno)};
-    int error = 0;
-    if (std::fwrite(data, 1, size, f) != size || std::fflush(f) != 0)
-        error = errno != 0 ? errno : EIO;
-#ifdef _WIN32
-    if (error == 0 && _commit(_fileno(f)) != 0)
-        error = errno;
-#else
-    if (error == 0 && fsync(fileno(f)) != 0)
-        error = errno;
-#endif
-    if (std::fclose(f) != 0 && error == 0)
-        error = errno != 0 ? errno : EIO;
-    if (error != 0)
-        return {RegisterResult::Status::FileError, ErrnoText(error)};
-    return RegisterResult::success();
+    return {RegisterResult::Status::ReadOnly,
+            "Another copy of the program is using the list of persons; here it can only be "
+            "viewed."};
 }
 
-// After a rename the directory entry itself must reach the disk too.
-void SyncDirectory([[maybe_unused]] const std::filesystem::path& dir)
+// 64 bits that differ between saves, threads and processes. The thread and
+// the clock are mixed in so that even a random source that repeats itself
+// cannot give two saves running at once the same name.
+std::uint64_t UniqueBits()
 {
-#ifndef _WIN32
-    const std::string name = dir.empty() ? std::string(".") : dir.string();
-    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#endif
+    std::random_device device;
+    std::uint64_t bits = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    bits ^= std::hash<std::thread::id>{}(std::this_thread::get_id()) * 0x9E3779B97F4A7C15ULL;
+    bits ^= static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return bits;
+}
+
+std::string HexDigits(std::uint64_t value)
+{
+    std::string digits(kRandomDigits, '0');
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it, value >>= 4)
+        *it = "0123456789abcdef"[value & 0xF];
+    return digits;
+}
+
+// Whether `name` is the name of a save's temporary file for `fileName`.
+bool IsTemporaryFileOf(std::string_view name, std::string_view fileName)
+{
+    if (!name.starts_with(fileName) || !name.ends_with(kTemporarySuffix))
+        return false;
+    std::string_view middle =
+        name.substr(fileName.size(), name.size() - fileName.size() - kTemporarySuffix.size());
+    if (middle.empty())
+        return true; // "<file>.tmp"
+    if (!middle.starts_with('.'))
+        return false;
+    middle.remove_prefix(1);
+    const auto dash = middle.find('-');
+    if (dash == std::string_view::npos || dash == 0 || middle.size() - dash - 1 != kRandomDigits)
+        return false;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isHex = [&isDigit](char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); };
+    return std::all_of(middle.begin(), middle.begin() + static_cast<std::ptrdiff_t>(dash),
+                       isDigit) &&
+           std::all_of(middle.begin() + static_cast<std::ptrdiff_t>(dash) + 1, middle.end(), isHex);
 }
 
 } // namespace
@@ -115,12 +129,11 @@ void PersonRegister::StartupFill()
 
 RegisterResult PersonRegister::LoadPersons()
 {
-    std::ifstream in(file_, std::ios::binary);
-    if (!in)
-        return {RegisterResult::Status::FileError, ErrnoText(errno != 0 ? errno : ENOENT)};
     std::array<std::uint8_t, kPersonFileSize> buffer{};
-    in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
-    ReadImage(std::span(buffer.data(), static_cast<std::size_t>(in.gcount())));
+    std::size_t count = 0;
+    if (const std::error_code error = platform::ReadPrefix(file_, buffer, count))
+        return FileError(error);
+    ReadImage(std::span(buffer.data(), count));
     return RegisterResult::success();
 }
 
@@ -166,29 +179,83 @@ void PersonRegister::ReadImage(std::span<const std::uint8_t> bytes)
     }
 }
 
+FileAccess PersonRegister::TakeLock()
+{
+    if (access_ == FileAccess::Exclusive)
+        return access_;
+    std::filesystem::path lockFile = file_;
+    lockFile += kLockFileSuffix;
+    switch (lock_.tryLock(lockFile)) {
+    case FileLock::Outcome::Taken:
+        access_ = FileAccess::Exclusive;
+        // No other program saves here now, so every temporary file is a
+        // leftover of a save that was killed.
+        removeStaleTemporaryFiles();
+        break;
+    case FileLock::Outcome::HeldElsewhere:
+        access_ = FileAccess::ReadOnly;
+        break;
+    case FileLock::Outcome::Unavailable:
+        access_ = FileAccess::Unlocked;
+        break;
+    }
+    return access_;
+}
+
+std::filesystem::path PersonRegister::temporaryFile() const
+{
+    std::filesystem::path temp = file_;
+    temp += "." + std::to_string(platform::ProcessId()) + "-" + HexDigits(UniqueBits());
+    temp += kTemporarySuffix;
+    return temp;
+}
+
+void PersonRegister::removeStaleTemporaryFiles() const
+{
+    const std::filesystem::path folder = file_.parent_path().empty() ? "." : file_.parent_path();
+    // Compared as UTF-8, which any name on any platform converts to.
+    const auto utf8 = [](const std::filesystem::path& name) {
+        const std::u8string text = name.u8string();
+        return std::string(text.begin(), text.end());
+    };
+    const std::string fileName = utf8(file_.filename());
+    // Any error ends the clean-up quietly; a leftover is never read anyway.
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        std::error_code ignored;
+        if (it->is_regular_file(ignored) &&
+            IsTemporaryFileOf(utf8(it->path().filename()), fileName))
+            std::filesystem::remove(it->path(), ignored);
+    }
+}
+
 RegisterResult PersonRegister::SavePersons() const
 {
+    if (access_ == FileAccess::ReadOnly)
+        return ReadOnlyRefusal();
     const auto image = FileImage();
-    std::filesystem::path temp = file_;
-    temp += ".tmp";
-    if (RegisterResult written = WriteDurably(temp, image.data(), image.size()); !written.ok()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return written;
-    }
     std::error_code error;
-    std::filesystem::rename(temp, file_, error);
-    if (error) {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const std::filesystem::path temp = temporaryFile();
+        error = platform::CreateDurably(temp, image);
+        if (error == std::errc::file_exists)
+            continue; // another save's name: draw a new one
+        if (!error)
+            error = platform::RenameOver(temp, file_);
+        if (!error)
+            return RegisterResult::success();
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        return {RegisterResult::Status::FileError, error.message()};
+        break;
     }
-    SyncDirectory(file_.parent_path());
-    return RegisterResult::success();
+    return FileError(error);
 }
 
 RegisterResult PersonRegister::AddPerson(std::string_view nameUtf8, const TYmd& birth)
 {
+    if (access_ == FileAccess::ReadOnly)
+        return ReadOnlyRefusal();
     if (count_ >= kMaxPersons)
         return {RegisterResult::Status::TableFull,
                 "The list already holds " + std::to_string(kMaxPersons) + " persons."};
@@ -205,6 +272,8 @@ RegisterResult PersonRegister::AddPerson(std::string_view nameUtf8, const TYmd& 
 
 RegisterResult PersonRegister::DeletePerson(int listPosition)
 {
+    if (access_ == FileAccess::ReadOnly)
+        return ReadOnlyRefusal();
     if (listPosition < 0 || listPosition >= count_)
         return {RegisterResult::Status::NoSuchPerson,
                 "There is no person at position " + std::to_string(listPosition) + "."};

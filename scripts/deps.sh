@@ -13,6 +13,10 @@ packages=(
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
   poppler-utils                      # pdftotext, to read printed pages back in tests
   ncal                               # cal, an independent month layout for the calendar tests
+  # The Qt-free core cross-built for Windows and tested under Wine
+  g++-mingw-w64-x86-64-posix         # MinGW-w64 with std::thread
+  googletest                         # GoogleTest sources, built with the cross compiler
+  wine64 wine                        # runs the Windows test programs; wineboot, wineserver
 )
 
 missing=()

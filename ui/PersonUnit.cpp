@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace cyclo {
 
@@ -242,6 +243,10 @@ void TPersonForm::setTabOrderAndFocus()
 
 void TPersonForm::FormCreate()
 {
+    // Only one running program changes the person file. A second one shows
+    // the list and says so once, when the program's windows are up.
+    if (persons_.TakeLock() == FileAccess::ReadOnly)
+        QTimer::singleShot(0, this, &TPersonForm::reportInUse);
     persons_.StartupFill();
     for (int slot = 1; slot <= persons_.PersonCount(); ++slot)
         appendLine(slot);
@@ -265,6 +270,10 @@ int TPersonForm::SelectedPosition() const
 bool TPersonForm::AddPerson(const QString& name, const QDate& birth)
 {
     const RegisterResult result = persons_.AddPerson(name.toStdString(), toYmd(birth));
+    if (result.status == RegisterResult::Status::ReadOnly) {
+        reportReadOnly(QStringLiteral("added"));
+        return false;
+    }
     if (result.status == RegisterResult::Status::TableFull) {
         reportListFull();
         return false;
@@ -278,6 +287,10 @@ bool TPersonForm::AddPerson(const QString& name, const QDate& birth)
 void TPersonForm::NeuBtnClick()
 {
     // Refused before the dialog opens, so no name is typed in vain.
+    if (persons_.access() == FileAccess::ReadOnly) {
+        reportReadOnly(QStringLiteral("added"));
+        return;
+    }
     if (persons_.PersonCount() >= kMaxPersons) {
         reportListFull();
         return;
@@ -291,6 +304,10 @@ void TPersonForm::DelBtnClick()
     const int p = SelectedPosition();
     if (p < 0)
         return;
+    if (persons_.access() == FileAccess::ReadOnly) {
+        reportReadOnly(QStringLiteral("deleted"));
+        return;
+    }
     QMessageBox question(QMessageBox::Question, QStringLiteral("Delete person"),
                          QStringLiteral("Do you want to delete this person?"),
                          QMessageBox::Yes | QMessageBox::No);
@@ -356,6 +373,25 @@ void TPersonForm::reportSaveFailure(const RegisterResult& result)
                                    "The change stays in the list until the program ends, "
                                    "but the file still holds the previous list.")
                         .arg(file, QString::fromStdString(result.reason)),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void TPersonForm::reportInUse()
+{
+    QMessageBox box(QMessageBox::Information, applicationTitle(),
+                    QStringLiteral("The list of persons is in use by another copy of Cyclograph "
+                                   "2.0. You can view it here, but not change it."),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void TPersonForm::reportReadOnly(const QString& change)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle(),
+                    QStringLiteral("No person can be %1 here: the list of persons is in use by "
+                                   "another copy of Cyclograph 2.0.")
+                        .arg(change),
                     QMessageBox::Ok);
     box.exec();
 }

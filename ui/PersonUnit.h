@@ -41,7 +41,9 @@ public:
         TAboutBox* aboutBox = nullptr;
     };
 
-    // Fills `persons` from the person file and the list from `persons`.
+    // Takes the lock on the person file (a second copy of the program finds
+    // it held and only shows the list), fills `persons` from the file and
+    // the list from `persons`.
     explicit TPersonForm(PersonRegister& persons, QWidget* parent = nullptr);
 
     void setWindows(const Windows& windows) { windows_ = windows; }
@@ -51,8 +53,9 @@ public:
     [[nodiscard]] int SelectedPosition() const;
 
     // Appends a person to the register and the list and saves the file; a
-    // full list is refused with a message, a failed save is reported (the
-    // person stays in the list). Returns whether the person was added.
+    // full list, or a list that another copy of the program holds, is
+    // refused with a message, a failed save is reported (the person stays in
+    // the list). Returns whether the person was added.
     bool AddPerson(const QString& name, const QDate& birth);
 
     void NeuBtnClick();
@@ -78,6 +81,10 @@ private:
 
     void appendLine(int slot);
     void reportSaveFailure(const RegisterResult& result);
+    // The start-up notice of a program that may not change the list, and
+    // the refusal of a change ("added", "deleted") there.
+    void reportInUse();
+    void reportReadOnly(const QString& change);
     void reportListFull();
 
     PersonRegister& persons_;

@@ -1,7 +1,9 @@
 #include "register/PersonRegister.h"
 
 #include "support/TempDir.h"
+#include "tests/register/PersonImage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -11,47 +13,10 @@
 namespace cyclo {
 namespace {
 
+using test::FileImage;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-// Builds person file images by hand, byte by byte, independent of the code
-// under test.
-class FileImage
-{
-public:
-    FileImage() : bytes_(kPersonFileSize, 0) {}
-
-    FileImage& count(std::int32_t n)
-    {
-        const auto u = static_cast<std::uint32_t>(n);
-        for (int i = 0; i < 4; ++i)
-            bytes_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(u >> (8 * i));
-        return *this;
-    }
-    FileImage& person(int slot, const std::string& nameBytes, int year, int month, int day,
-                      std::uint8_t lengthOverride = 0, std::uint8_t filler = 0)
-    {
-        std::uint8_t* r = record(slot);
-        r[0] = lengthOverride ? lengthOverride : static_cast<std::uint8_t>(nameBytes.size());
-        std::memcpy(r + 1, nameBytes.data(), std::min<std::size_t>(nameBytes.size(), 40));
-        r[41] = filler;
-        put16(r + 42, year);
-        put16(r + 44, month);
-        put16(r + 46, day);
-        return *this;
-    }
-    std::uint8_t* record(int slot) { return bytes_.data() + 4 + (slot - 1) * 48; }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-
-private:
-    static void put16(std::uint8_t* p, int v)
-    {
-        p[0] = static_cast<std::uint8_t>(v & 0xFF);
-        p[1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
-    }
-    std::vector<std::uint8_t> bytes_;
-};
 
 class PersonRegisterTest : public testing::Test
 {
@@ -294,17 +259,67 @@ TEST_F(PersonRegisterTest, AFailedSaveIsReportedAndKeepsTheChangeInMemory)
     const RegisterResult blocked = reg.AddPerson("Bert", {1975, 6, 30});
     EXPECT_EQ(blocked.status, RegisterResult::Status::FileError);
     EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("personen.dat.tmp")));
+    // Nothing but the folder in the file's place is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
     EXPECT_EQ(reg.PersonCount(), 1);
 }
 
 TEST_F(PersonRegisterTest, ALeftoverTemporaryFileDoesNotBlockSaving)
 {
     WriteBytes(dir.file("personen.dat.tmp"), std::vector<std::uint8_t>(17, 0xAB));
+    ASSERT_EQ(reg.TakeLock(), FileAccess::Exclusive);
     reg.StartupFill();
     ASSERT_TRUE(reg.AddPerson("Anna", {1981, 4, 8}).ok());
     EXPECT_EQ(std::filesystem::file_size(file), kPersonFileSize);
     EXPECT_FALSE(std::filesystem::exists(dir.file("personen.dat.tmp")));
+}
+
+TEST_F(PersonRegisterTest, TakingTheLockRemovesOnlyTemporaryFilesOfSaves)
+{
+    const std::vector<std::uint8_t> junk(17, 0xAB);
+    struct Case
+    {
+        const char* name;
+        bool removed;
+    } const cases[] = {
+        {"personen.dat.tmp", true},
+        {"personen.dat.4242-0123456789abcdef.tmp", true},
+        {"personen.dat.1-ffffffffffffffff.tmp", true},
+        {"personen.dat.4242-0123456789abcdeg.tmp", false},
+        {"personen.dat.4242-0123456789abcde.tmp", false},
+        {"personen.dat.-0123456789abcdef.tmp", false},
+        {"personen.dat.x42-0123456789abcdef.tmp", false},
+        {"personen.dat.backup.tmp", false},
+        {"other.dat.4242-0123456789abcdef.tmp", false},
+        {"personen.dat.4242-0123456789abcdef.tmp.bak", false},
+    };
+    for (const Case& c : cases)
+        WriteBytes(dir.file(c.name), junk);
+    // A folder of that pattern is nobody's temporary file.
+    std::filesystem::create_directory(dir.file("personen.dat.7-aaaaaaaaaaaaaaaa.tmp"));
+
+    ASSERT_EQ(reg.TakeLock(), FileAccess::Exclusive);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(std::filesystem::exists(dir.file(c.name)), !c.removed);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("personen.dat.7-aaaaaaaaaaaaaaaa.tmp")));
+}
+
+TEST_F(PersonRegisterTest, SavesLeaveNoTemporaryFileBehind)
+{
+    ASSERT_EQ(reg.TakeLock(), FileAccess::Exclusive);
+    reg.StartupFill();
+    for (const char* name : {"A", "B", "C"})
+        ASSERT_TRUE(reg.AddPerson(name, {2000, 1, 1}).ok());
+    ASSERT_TRUE(reg.DeletePerson(1).ok());
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"personen.dat", "personen.dat.lock"}));
 }
 
 TEST_F(PersonRegisterTest, SlotsOutsideTheTableAreRejected)

@@ -226,10 +226,9 @@ TEST_F(PersonFormTest, FailedSaveAfterAddWarnsAndKeepsTheNewLine)
 {
     writePersonFile(file, kThreePersons);
     createForm();
-    // A folder where the new file image would be written.
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    std::filesystem::create_directory(temp);
+    // A folder in the file's place: the new file image cannot replace it.
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
 
     ModalAnswer warning(pressButton(QMessageBox::Ok));
     EXPECT_TRUE(form->AddPerson(QStringLiteral("Dora"), QDate(2000, 2, 29)));
