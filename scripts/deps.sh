@@ -12,6 +12,10 @@ packages=(
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
   poppler-utils                      # pdftotext, to read printed pages back in tests
   ncal                               # cal, an independent month layout for the calendar tests
+  # The Debian package and its checks (scripts/check-package.sh)
+  dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
+  lintian                            # Debian's package checker
+  desktop-file-utils appstream       # desktop-file-validate, appstreamcli
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
 #include "ui/MonthCalendar.h"
+#include "ui/ProductVersion.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -54,7 +55,7 @@ const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kLegendShadow(128, 128, 128);
 
-constexpr const char* kWindowCaption = "Quellant Cyclograph 2.0";
+constexpr const char* kWindowCaption = kProgramName;
 
 QColor toQColor(Rgb colour)
 {
