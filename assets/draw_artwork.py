@@ -119,7 +119,7 @@ def luminance(rgba):
     return 0.299 * rgba[0] + 0.587 * rgba[1] + 0.114 * rgba[2]
 
 
-def colour(c):
+def rgba_of(c):
     return PALETTE[c] if isinstance(c, str) else tuple(c) + (255,) * (4 - len(c))
 
 
@@ -134,10 +134,10 @@ class Canvas:
     for pictures with a colour key instead of an alpha channel.
     """
 
-    def __init__(self, width, height, scale, fill=TRANSPARENT, smooth=True):
+    def __init__(self, width, height, scale, fill=TRANSPARENT, smooth=True, image=None):
         self.scale = scale
         self.smooth = smooth
-        self.image = Image(round(width * scale), round(height * scale), fill)
+        self.image = image or Image(round(width * scale), round(height * scale), fill)
 
     def shape(self, inside, c, box, clip=None):
         x0, y0, x1, y1 = box
@@ -148,7 +148,7 @@ class Canvas:
         else:
             test = inside
         s, n, img = self.scale, SAMPLES, self.image
-        rgba = colour(c)
+        rgba = rgba_of(c)
         for py in range(max(0, math.floor(y0 * s)), min(img.height, math.ceil(y1 * s))):
             for px in range(max(0, math.floor(x0 * s)), min(img.width, math.ceil(x1 * s))):
                 hits = 0
@@ -493,9 +493,7 @@ def program_icon(size):
                 fill = lerp(light, dark, py / (size - 1))
                 img.blend(px, py, fill, inside / (n * n))
                 img.blend(px, py, (110, 70, 40), border / inside)
-    zero = Canvas(32, 32, s)
-    zero.image = img
-    zero.rect(4, 16, 28, 17, (60, 60, 60))
+    Canvas(32, 32, s, image=img).rect(4, 16, 28, 17, (60, 60, 60))
     # one wave of each cycle across the tile, a quarter turn apart
     amplitude = 8.5 * s
     for i, (period, colour) in enumerate(CYCLES):
