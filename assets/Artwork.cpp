@@ -1,5 +1,6 @@
 #include "assets/Artwork.h"
 
+#include <QGuiApplication>
 #include <mutex>
 
 // Q_INIT_RESOURCE must be used outside any namespace. Calling it from here also
@@ -12,6 +13,10 @@ static void initCycloAssets()
 namespace cyclo {
 
 namespace {
+
+constexpr int kButtonPictureSide = 16;
+constexpr int kOkCancelPictureSide = 18;
+constexpr int kProgramIconSides[] = {16, 32};
 
 const char* pictureName(ButtonPicture picture)
 {
@@ -40,6 +45,29 @@ const char* pictureName(ButtonPicture picture)
     return "new";
 }
 
+// The picture at `path` (a 1x resource) for a device of the given ratio: the
+// "@2x" picture above 1x, so nothing is enlarged; Qt scales it down where
+// the ratio lies between.
+QPixmap pictureForRatio(const QString& path, qreal devicePixelRatio)
+{
+    Artwork::initResources();
+    if (devicePixelRatio <= 1.0)
+        return QPixmap(path);
+    QPixmap picture(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+    picture.setDevicePixelRatio(2.0);
+    return picture;
+}
+
+// Adds the 1x picture at `path` and its 2x twin to `icon`. QIcon::addFile
+// looks for the twin itself only when the application's ratio is above 1 at
+// that moment; added here, a window moved to a 2x screen later finds it too.
+void addBothSizes(QIcon& icon, const QString& path, QSize size, QIcon::Mode mode = QIcon::Normal)
+{
+    icon.addFile(path, size, mode);
+    icon.addFile(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")), size * 2,
+                 mode);
+}
+
 } // namespace
 
 void Artwork::initResources()
@@ -58,33 +86,43 @@ QString Artwork::buttonPicturePath(ButtonPicture picture, bool disabled)
 QIcon Artwork::buttonIcon(ButtonPicture picture)
 {
     initResources();
+    const int side = picture == ButtonPicture::Ok || picture == ButtonPicture::Cancel
+                         ? kOkCancelPictureSide
+                         : kButtonPictureSide;
     QIcon icon;
-    icon.addFile(buttonPicturePath(picture, false), QSize(), QIcon::Normal);
-    icon.addFile(buttonPicturePath(picture, true), QSize(), QIcon::Disabled);
+    addBothSizes(icon, buttonPicturePath(picture, false), QSize(side, side), QIcon::Normal);
+    addBothSizes(icon, buttonPicturePath(picture, true), QSize(side, side), QIcon::Disabled);
     return icon;
 }
 
-QPixmap Artwork::mainPicture()
+qreal Artwork::screenRatio()
 {
-    initResources();
-    return QPixmap(QStringLiteral(":/cyclo/main-picture.png"));
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap Artwork::mainPicture(qreal devicePixelRatio)
+{
+    return pictureForRatio(QStringLiteral(":/cyclo/main-picture.png"), devicePixelRatio);
 }
 
 QIcon Artwork::programIcon()
 {
-    return QIcon(programIconPixmap());
+    initResources();
+    QIcon icon;
+    for (const int side : kProgramIconSides)
+        addBothSizes(icon, QStringLiteral(":/cyclo/icon/cyclograph-%1.png").arg(side),
+                     QSize(side, side));
+    return icon;
 }
 
-QPixmap Artwork::programIconPixmap()
+QPixmap Artwork::programIconPixmap(qreal devicePixelRatio)
 {
-    initResources();
-    return QPixmap(QStringLiteral(":/cyclo/icon/cyclograph-32.png"));
+    return pictureForRatio(QStringLiteral(":/cyclo/icon/cyclograph-32.png"), devicePixelRatio);
 }
 
-QPixmap Artwork::dateEditPicture()
+QPixmap Artwork::dateEditPicture(qreal devicePixelRatio)
 {
-    initResources();
-    return QPixmap(QStringLiteral(":/cyclo/dateedit/DEDITBMP.png"));
+    return pictureForRatio(QStringLiteral(":/cyclo/dateedit/DEDITBMP.png"), devicePixelRatio);
 }
 
 } // namespace cyclo

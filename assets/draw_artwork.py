@@ -6,16 +6,26 @@ needs no Python; run it again after changing a picture:
 
     python3 assets/draw_artwork.py
 
-Button pictures are pixel maps (one character per pixel, see PALETTE); their
-disabled twins are made the classic way: the dark strokes become a grey shape
-with a white copy one pixel right and down behind it. The larger pictures are
-drawn with 4 x 4 supersampling so their curves are smooth.
+Every picture is drawn twice from one description: at 1x and at 2x (the
+"@2x" file), the second at double resolution, so a screen at 200 % shows real
+detail instead of doubled pixels. The program icon is drawn at every size the
+desktop asks for and packed into a Windows .ico as well.
+
+Pictures are described in their 1x pixel units (a 16 x 16 button is 16 units
+wide) with a few shapes (rectangles, ellipses, polygons, strokes and arcs),
+rasterised with 4 x 4 samples per device pixel. The disabled twins are made
+the classic way: the dark strokes become a grey shape with a white copy one
+unit right and down behind it. The date field's picture is opaque with a
+fuchsia colour key, so it is drawn without smoothing.
 """
 
 import math
 import os
 import struct
 import zlib
+
+SCALES = (1, 2)
+SAMPLES = 4  # per device pixel and axis
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "images")
@@ -84,6 +94,10 @@ class Image:
     def save(self, relpath):
         path = os.path.join(OUT, relpath)
         os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(self.png())
+
+    def png(self):
         raw = bytearray()
         for y in range(self.height):
             raw.append(0)
@@ -98,29 +112,117 @@ class Image:
         png += chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0))
         png += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
         png += chunk(b"IEND", b"")
-        with open(path, "wb") as f:
-            f.write(png)
-
-
-def from_map(rows, palette=PALETTE):
-    height = len(rows)
-    width = len(rows[0])
-    img = Image(width, height)
-    for y, row in enumerate(rows):
-        assert len(row) == width, f"row {y} is {len(row)} wide, expected {width}: {row!r}"
-        for x, ch in enumerate(row):
-            img.set(x, y, palette[ch])
-    return img
+        return png
 
 
 def luminance(rgba):
     return 0.299 * rgba[0] + 0.587 * rgba[1] + 0.114 * rgba[2]
 
 
-def disabled_twin(img, background=TRANSPARENT, is_background=None):
-    """Grey shape of the dark strokes with a white copy one pixel right and down."""
+def rgba_of(c):
+    return PALETTE[c] if isinstance(c, str) else tuple(c) + (255,) * (4 - len(c))
+
+
+# --- shapes in picture units, rasterised at a scale ----------------------------
+
+
+class Canvas:
+    """An image `width` x `height` units large, `scale` device pixels per unit.
+
+    With `smooth` the edges are anti-aliased from the sample coverage; without
+    it a device pixel takes the colour when at least half of it is covered,
+    for pictures with a colour key instead of an alpha channel.
+    """
+
+    def __init__(self, width, height, scale, fill=TRANSPARENT, smooth=True, image=None):
+        self.scale = scale
+        self.smooth = smooth
+        self.image = image or Image(round(width * scale), round(height * scale), fill)
+
+    def shape(self, inside, c, box, clip=None):
+        x0, y0, x1, y1 = box
+        if clip:
+            x0, y0 = max(x0, clip[0]), max(y0, clip[1])
+            x1, y1 = min(x1, clip[2]), min(y1, clip[3])
+            test = lambda x, y: clip[0] <= x < clip[2] and clip[1] <= y < clip[3] and inside(x, y)
+        else:
+            test = inside
+        s, n, img = self.scale, SAMPLES, self.image
+        rgba = rgba_of(c)
+        for py in range(max(0, math.floor(y0 * s)), min(img.height, math.ceil(y1 * s))):
+            for px in range(max(0, math.floor(x0 * s)), min(img.width, math.ceil(x1 * s))):
+                hits = 0
+                for sy in range(n):
+                    y = (py + (sy + 0.5) / n) / s
+                    for sx in range(n):
+                        if test((px + (sx + 0.5) / n) / s, y):
+                            hits += 1
+                if not hits:
+                    continue
+                if self.smooth:
+                    img.blend(px, py, rgba[:3], hits / (n * n) * rgba[3] / 255)
+                elif hits * 2 >= n * n:
+                    img.set(px, py, rgba)
+
+    def rect(self, x0, y0, x1, y1, c, clip=None):
+        self.shape(lambda x, y: x0 <= x < x1 and y0 <= y < y1, c, (x0, y0, x1, y1), clip)
+
+    def ellipse(self, cx, cy, rx, ry, c, clip=None):
+        inside = lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1
+        self.shape(inside, c, (cx - rx, cy - ry, cx + rx, cy + ry), clip)
+
+    def polygon(self, points, c, clip=None):
+        def inside(x, y):
+            result = False
+            for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]):
+                if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
+                    result = not result
+            return result
+
+        xs, ys = [p[0] for p in points], [p[1] for p in points]
+        self.shape(inside, c, (min(xs), min(ys), max(xs), max(ys)), clip)
+
+    def stroke(self, points, width, c, hairline=False, clip=None):
+        """A polyline with round ends; a hairline is one device pixel wide."""
+        half = (1 / self.scale if hairline else width) / 2
+
+        def inside(x, y):
+            for (ax, ay), (bx, by) in zip(points, points[1:]):
+                dx, dy = bx - ax, by - ay
+                t = 0 if dx == dy == 0 else ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)
+                t = min(max(t, 0), 1)
+                if math.hypot(x - ax - t * dx, y - ay - t * dy) <= half:
+                    return True
+            return False
+
+        xs, ys = [p[0] for p in points], [p[1] for p in points]
+        self.shape(inside, c, (min(xs) - half, min(ys) - half, max(xs) + half, max(ys) + half), clip)
+
+    def arc(self, cx, cy, r, start, end, width, c):
+        """Part of a circle from angle `start` to `end`, degrees clockwise from 3 o'clock."""
+
+        def inside(x, y):
+            angle = math.degrees(math.atan2(y - cy, x - cx)) % 360
+            within = start <= angle <= end if start <= end else angle >= start or angle <= end
+            return within and abs(math.hypot(x - cx, y - cy) - r) <= width / 2
+
+        m = r + width
+        self.shape(inside, c, (cx - m, cy - m, cx + m, cy + m))
+
+
+def wave(x0, x1, mid, amplitude, period, phase, steps_per_unit=4):
+    """Points of a sine curve from x0 to x1 around the row `mid`."""
+    count = int((x1 - x0) * steps_per_unit)
+    return [
+        (x0 + i / steps_per_unit, mid - amplitude * math.sin(2 * math.pi * (i / steps_per_unit) / period + phase))
+        for i in range(count + 1)
+    ]
+
+
+def disabled_twin(img, scale, background=TRANSPARENT, is_background=None):
+    """Grey shape of the dark strokes with a white copy one unit right and down."""
     if is_background is None:
-        is_background = lambda p: p[3] == 0
+        is_background = lambda p: p[3] < 128
     shape = [
         [not is_background(img.get(x, y)) and luminance(img.get(x, y)) < 128 for x in range(img.width)]
         for y in range(img.height)
@@ -128,8 +230,8 @@ def disabled_twin(img, background=TRANSPARENT, is_background=None):
     out = Image(img.width, img.height, background)
     for y in range(img.height):
         for x in range(img.width):
-            if shape[y][x] and x + 1 < img.width and y + 1 < img.height:
-                out.set(x + 1, y + 1, (255, 255, 255, 255))
+            if shape[y][x]:
+                out.set(x + scale, y + scale, (255, 255, 255, 255))
     for y in range(img.height):
         for x in range(img.width):
             if shape[y][x]:
@@ -139,230 +241,150 @@ def disabled_twin(img, background=TRANSPARENT, is_background=None):
 
 # --- 16 x 16 button pictures ------------------------------------------------
 
+
+def person(g, body_fill="c"):
+    """Head and shoulders, filling the lower left of a 16 x 16 picture."""
+    g.polygon([(1, 16), (1, 13.4), (2.6, 12), (10.4, 12), (12, 13.4), (12, 16)], "k")
+    g.polygon([(2, 15), (2, 13.9), (3.1, 13), (9.9, 13), (11, 13.9), (11, 15)], body_fill)
+    g.ellipse(6.5, 8, 3.7, 3.9, "k")
+    g.ellipse(6.5, 8, 2.7, 2.9, "o")
+    g.ellipse(6.5, 6.9, 2.7, 1.8, "n", clip=(0, 0, 16, 7.4))
+
+
+def draw_new(g):
+    person(g)
+    g.rect(10, 0, 14, 8, "k")
+    g.rect(8, 2, 16, 6, "k")
+    g.rect(11, 1, 13, 7, "L")
+    g.rect(9, 3, 15, 5, "L")
+
+
+def draw_delete(g):
+    person(g)
+    for line in ([(10.5, 0.8), (15, 5.3)], [(15, 0.8), (10.5, 5.3)]):
+        g.stroke(line, 2.4, "k")
+    for line in ([(10.5, 0.8), (15, 5.3)], [(15, 0.8), (10.5, 5.3)]):
+        g.stroke(line, 1.2, "R")
+
+
+def draw_analyze(g):
+    g.rect(1, 1, 15, 14, "k")
+    g.rect(2, 2, 14, 13, "w")
+    for row in (4.5, 10.5):
+        g.stroke([(2, row), (14, row)], 0, "s", hairline=True)
+    g.rect(2, 7, 14, 8, "k")
+    g.stroke(wave(2.5, 13.5, 7.5, 4, 11, 0.0), 1, "b")
+    g.stroke(wave(2.5, 13.5, 7.5, 4, 9, math.pi), 1, "R")
+
+
+def draw_compare(g):
+    for cx, hair, shirt in ((3.5, "n", "c"), (12.5, "Y", "L")):
+        g.polygon([(cx - 3, 10), (cx - 3, 7.4), (cx - 2, 6.4), (cx + 2, 6.4), (cx + 3, 7.4), (cx + 3, 10)], "k")
+        g.polygon([(cx - 2, 9), (cx - 2, 7.8), (cx - 1.5, 7.4), (cx + 1.5, 7.4), (cx + 2, 7.8), (cx + 2, 9)], shirt)
+        g.ellipse(cx, 3.6, 2.5, 2.7, "k")
+        g.ellipse(cx, 3.6, 1.5, 1.7, "o")
+        g.ellipse(cx, 2.9, 1.5, 1.1, hair, clip=(0, 0, 16, 3.3))
+    g.stroke([(3, 13.5), (13, 13.5)], 1, "k")
+    g.polygon([(0.6, 13.5), (4, 10.8), (4, 16.2)], "k")
+    g.polygon([(15.4, 13.5), (12, 10.8), (12, 16.2)], "k")
+
+
+def draw_about_program(g):
+    g.ellipse(8, 8, 7.2, 7.2, "k")
+    g.ellipse(8, 8, 6.2, 6.2, "B")
+    g.ellipse(8.2, 4.4, 1.2, 1.2, "w")
+    g.polygon([(6.2, 6.6), (9.2, 6.6), (9.2, 11.2), (10.2, 11.2), (10.2, 12.2), (6.2, 12.2), (6.2, 11.2), (7.2, 11.2), (7.2, 7.6), (6.2, 7.6)], "w")
+
+
+def draw_about_biorhythm(g):
+    g.polygon([(1, 3), (4.5, 2.2), (8, 3.6), (11.5, 2.2), (15, 3), (15, 14), (1, 14)], "k")
+    g.polygon([(2, 3.8), (4.5, 3.2), (7.5, 4.4), (7.5, 13), (2, 13)], "w")
+    g.polygon([(8.5, 4.4), (11.5, 3.2), (14, 3.8), (14, 13), (8.5, 13)], "w")
+    g.stroke(wave(2.5, 13.5, 8.5, 2.6, 8, 0.6), 1, "R")
+    g.rect(1, 13, 15, 16, "k")
+    g.rect(2, 14, 14, 15, "B")
+
+
+def draw_back(g):
+    g.polygon([(0.8, 8), (7.2, 1.6), (7.2, 5), (14.5, 5), (14.5, 11), (7.2, 11), (7.2, 14.4)], "k")
+    inner = [(2.2, 8), (6.2, 4), (6.2, 6), (13.5, 6), (13.5, 10), (6.2, 10), (6.2, 12)]
+    g.polygon(inner, "L")
+    g.polygon(inner, "G", clip=(0, 8.6, 16, 16))
+
+
+def draw_print(g):
+    g.rect(4, 1, 12, 6, "k")
+    g.rect(5, 2, 11, 6, "w")
+    for row in (3.5, 4.75):
+        g.stroke([(6, row), (10, row)], 0, "g", hairline=True)
+    g.rect(1, 5, 15, 12, "k")
+    g.rect(2, 6, 14, 11, "s")
+    g.rect(2, 7, 14, 8, "w")
+    g.rect(2, 10, 14, 11, "g")
+    g.ellipse(11.5, 8.9, 0.7, 0.7, "L")
+    g.rect(3, 10, 13, 15, "k")
+    g.rect(4, 11, 12, 14, "w")
+    for row in (12, 13):
+        g.stroke([(5, row), (11, row)], 0, "g", hairline=True)
+
+
 BUTTONS = {
-    # A person with a green plus.
-    "new": [
-        "..........kkkk..",
-        "..........kLLk..",
-        "........kkkLLkkk",
-        "........kLLLLLLk",
-        "....kkkkkkkLLkkk",
-        "...knnnnk.kLLk..",
-        "..knnnnnnkkkkk..",
-        "..knoooonk......",
-        "..kooooook......",
-        "..kooooook......",
-        "...koooOk.......",
-        "..kkkOOkkk......",
-        ".kBcccccccBk....",
-        ".kBcccccccBk....",
-        ".kBcccccccBk....",
-        ".kkkkkkkkkkk....",
-    ],
-    # A person with a red cross.
-    "delete": [
-        "..........R...R.",
-        "..........RR.RR.",
-        "...........RRR..",
-        "...........RRR..",
-        "....kkkk..RR.RR.",
-        "...knnnnk.R...R.",
-        "..knnnnnnk......",
-        "..knoooonk......",
-        "..kooooook......",
-        "..kooooook......",
-        "...koooOk.......",
-        "..kkkOOkkk......",
-        ".kBcccccccBk....",
-        ".kBcccccccBk....",
-        ".kBcccccccBk....",
-        ".kkkkkkkkkkk....",
-    ],
-    # A small chart sheet with a scale and two cycle curves.
-    "analyze": [
-        "................",
-        ".kkkkkkkkkkkkkk.",
-        ".kwwwwwwwwwwwwk.",
-        ".kwbbwwwwwwwRwk.",
-        ".kbwwbwwwwwRwRk.",
-        ".kwwwwbwwwRwwwk.",
-        ".kwwwwwbwRwwwwk.",
-        ".kkkkkkkRbkkkkk.",
-        ".kwwwwwRwwbwwwk.",
-        ".kRwwwRwwwwbwwk.",
-        ".kwRwRwwwwwwbwk.",
-        ".kwwRwwwwwwwwbk.",
-        ".kwwwwwwwwwwwwk.",
-        ".kkkkkkkkkkkkkk.",
-        "................",
-        "................",
-    ],
-    # Two curves of two persons meeting, over a double arrow.
-    "compare": [
-        "................",
-        "..kkkk....kkkk..",
-        ".knnnnk..kYYYYk.",
-        ".knoook..kYoook.",
-        ".koooOk..koooOk.",
-        "..kOOk....kOOk..",
-        ".kBBBBk..kGGGGk.",
-        ".kBccBk..kGLLGk.",
-        ".kBccBk..kGLLGk.",
-        ".kkkkkk..kkkkkk.",
-        "................",
-        "...k........k...",
-        "..kk........kk..",
-        ".kkkkkkkkkkkkkk.",
-        "..kk........kk..",
-        "...k........k...",
-    ],
-    # An "i" on a blue disc.
-    "about-program": [
-        "................",
-        ".....kkkkkk.....",
-        "...kkBBBBBBkk...",
-        "..kBBBBwwBBBBk..",
-        "..kBBBBwwBBBBk..",
-        ".kBBBBBBBBBBBBk.",
-        ".kBBBBwwwBBBBBk.",
-        ".kBBBBBwwBBBBBk.",
-        ".kBBBBBwwBBBBBk.",
-        ".kBBBBBwwBBBBBk.",
-        ".kBBBBBwwBBBBBk.",
-        "..kBBBwwwwBBBk..",
-        "..kBBBBBBBBBBk..",
-        "...kkBBBBBBkk...",
-        ".....kkkkkk.....",
-        "................",
-    ],
-    # An open book with a wave on its pages.
-    "about-biorhythm": [
-        "................",
-        "................",
-        "..kkkk....kkkk..",
-        ".kwwwwkk.kwwwwk.",
-        ".kwwwwwwkwwwwwk.",
-        ".kwRRwwwkwwwwwk.",
-        ".kRwwRwwkwwwwwk.",
-        ".kwwwwRwkwwwwRk.",
-        ".kwwwwwRkwwwRwk.",
-        ".kwwwwwwRwwRwwk.",
-        ".kwwwwwwkRRwwwk.",
-        ".kwwwwwwkwwwwwk.",
-        ".kkkkwwwkwwwkkk.",
-        ".kBBBkkkkkkkBBk.",
-        ".kBBBBBBBBBBBBk.",
-        ".kkkkkkkkkkkkkk.",
-    ],
-    # A green arrow pointing left.
-    "back": [
-        "................",
-        "................",
-        "......k.........",
-        ".....kk.........",
-        "....kLk.........",
-        "...kLLkkkkkkkk..",
-        "..kLLLLLLLLLLk..",
-        ".kLLLLLLLLLLLk..",
-        ".kGLLLLLLLLLLk..",
-        "..kGLLGGGGGGGk..",
-        "...kGGkkkkkkkk..",
-        "....kGk.........",
-        ".....kk.........",
-        "......k.........",
-        "................",
-        "................",
-    ],
-    # A printer with a sheet coming out.
-    "print": [
-        "................",
-        "....kkkkkkkk....",
-        "....kwwwwwwk....",
-        "....kwkkkkwk....",
-        "....kwwwwwwk....",
-        "..kkkkkkkkkkkk..",
-        ".ksssssssssssgk.",
-        ".kwwwwwwwwwwwgk.",
-        ".ksssssssssLsgk.",
-        ".ksssssssssssgk.",
-        ".kgggggggggggKk.",
-        ".kkkwwwwwwwwkkk.",
-        "...kwkkkkkkwk...",
-        "...kwwwwwwwwk...",
-        "...kkkkkkkkkk...",
-        "................",
-    ],
+    "new": draw_new,  # a person with a green plus
+    "delete": draw_delete,  # a person with a red cross
+    "analyze": draw_analyze,  # a chart sheet with a scale and two cycle curves
+    "compare": draw_compare,  # two persons over a double arrow
+    "about-program": draw_about_program,  # an "i" on a blue disc
+    "about-biorhythm": draw_about_biorhythm,  # an open book with a wave on its pages
+    "back": draw_back,  # a green arrow pointing left
+    "print": draw_print,  # a printer with a sheet coming out
 }
 
 # --- 18 x 18 OK and cancel pictures -----------------------------------------
 
-OK_MAP = [
-    "..................",
-    "..................",
-    "..............kk..",
-    ".............kLGk.",
-    "............kLGk..",
-    "...........kLGk...",
-    "..kk......kLGk....",
-    ".kLGk....kLGk.....",
-    "..kLGk..kLGk......",
-    "...kLGkkLGk.......",
-    "....kLGLGk........",
-    ".....kLGk.........",
-    "......kk..........",
-    "..................",
-    "..................",
-    "..................",
-    "..................",
-    "..................",
-]
 
-CANCEL_MAP = [
-    "..................",
-    "..................",
-    "..kk........kk....",
-    ".kRrk......kRrk...",
-    "..kRrk....kRrk....",
-    "...kRrk..kRrk.....",
-    "....kRrkkRrk......",
-    ".....kRRRrk.......",
-    "......kRrk........",
-    ".....kRrRrk.......",
-    "....kRrkkRrk......",
-    "...kRrk..kRrk.....",
-    "..kRrk....kRrk....",
-    ".kRrk......kRrk...",
-    "..kk........kk....",
-    "..................",
-    "..................",
-    "..................",
-]
+def draw_ok(g):
+    check = [(2.5, 7.8), (6.5, 11.8), (15, 3.2)]
+    g.stroke(check, 3, "k")
+    g.stroke(check, 1.6, "L")
+
+
+def draw_cancel(g):
+    lines = ([(2.5, 3), (13, 13.5)], [(13, 3), (2.5, 13.5)])
+    for line in lines:
+        g.stroke(line, 3, "k")
+    for line in lines:
+        g.stroke(line, 1.6, "R")
+
 
 # --- 28 x 12 date-field picture: normal and disabled sheet side by side -----
 
-DATE_SHEET = [
-    "ffffffffffffff",
-    "fkkkkkkkkkkkff",
-    "fkkkkkkkkkkkgf",
-    "fwwwwwwwwwwwgf",
-    "fwwkwwkkkkwwgf",
-    "fwkkwwkwwwwwgf",
-    "fwwkwwkkkwwwgf",
-    "fwwkwwwwwkwwgf",
-    "fwkkkwkkkwwwgf",
-    "fwwwwwwwwwwwgf",
-    "fBwBwBwBwBwBgf",
-    "ffgggggggggggf",
-]
+
+def date_sheet(scale):
+    """A small calendar sheet "15", 14 x 12 units, on the fuchsia colour key."""
+    g = Canvas(14, 12, scale, PALETTE["f"], smooth=False)
+    g.rect(12, 2, 13, 11, "g")
+    g.rect(2, 11, 13, 12, "g")
+    g.rect(1, 1, 12, 3, "k")
+    g.rect(1, 3, 12, 11, "w")
+    for x in range(1, 12, 2):
+        g.rect(x, 10, x + 1, 11, "B")
+    # "1"
+    g.stroke([(2.5, 5.5), (3.5, 4.5), (3.5, 8.5)], 1, "k")
+    g.stroke([(2.5, 8.5), (4.5, 8.5)], 1, "k")
+    # "5"
+    g.stroke([(9.5, 4.5), (6.5, 4.5), (6.5, 6.5), (8.2, 6.5)], 1, "k")
+    g.arc(8.2, 7.5, 1.0, 270, 90, 1, "k")
+    g.stroke([(8.2, 8.5), (6.5, 8.5)], 1, "k")
+    return g.image
 
 
-def date_field_picture():
-    normal = from_map(DATE_SHEET)
+def date_field_picture(scale):
+    normal = date_sheet(scale)
     fuchsia = PALETTE["f"]
-    disabled = disabled_twin(normal, background=fuchsia, is_background=lambda p: p == fuchsia)
-    strip = Image(28, 12, fuchsia)
+    disabled = disabled_twin(normal, scale, background=fuchsia, is_background=lambda p: p == fuchsia)
+    strip = Image(2 * normal.width, normal.height, fuchsia)
     strip.paste(normal, 0, 0)
-    strip.paste(disabled, 14, 0)
+    strip.paste(disabled, normal.width, 0)
     return strip
 
 
@@ -381,56 +403,60 @@ def lerp(a, b, t):
 
 
 def stroke_function(img, f, df, half_width, colour, along_x, span):
-    """Draws the curve v = f(u) (u along x or y) with anti-aliased edges.
+    """Draws the curve v = f(u) (u along x or y, in device pixels) with anti-aliased edges.
 
-    Distance to the curve is |v - f(u)| / sqrt(1 + f'(u)^2), sampled 4 x 4 per pixel.
+    Distance to the curve is |v - f(u)| / sqrt(1 + f'(u)^2), sampled 4 x 4 per
+    pixel; along each line only the pixels near the curve are sampled.
     """
-    n = 4
+    n = SAMPLES
     lo, hi = span
-    for py in range(img.height):
-        for px in range(img.width):
+    length, across = (img.width, img.height) if along_x else (img.height, img.width)
+    for pu in range(length):
+        us = [pu + (i + 0.5) / n for i in range(n)]
+        vs = [f(u) for u in us]
+        reach = half_width * max(math.sqrt(1 + df(u) ** 2) for u in us) + 1
+        first = max(0, math.floor(min(vs) - reach))
+        last = min(across, math.ceil(max(vs) + reach))
+        for pv in range(first, last):
             hits = 0
-            for sy in range(n):
-                for sx in range(n):
-                    x = px + (sx + 0.5) / n
-                    y = py + (sy + 0.5) / n
-                    u, v = (x, y) if along_x else (y, x)
-                    if u < lo or u > hi:
-                        continue
-                    d = abs(v - f(u)) / math.sqrt(1 + df(u) ** 2)
-                    if d <= half_width:
+            for u in us:
+                if u < lo or u > hi:
+                    continue
+                for j in range(n):
+                    v = pv + (j + 0.5) / n
+                    if abs(v - f(u)) / math.sqrt(1 + df(u) ** 2) <= half_width:
                         hits += 1
             if hits:
-                img.blend(px, py, colour, hits / (n * n))
+                x, y = (pu, pv) if along_x else (pv, pu)
+                img.blend(x, y, colour, hits / (n * n))
 
 
-def main_picture():
-    """168 x 312: soft day bands and four calm cycle curves running downwards."""
-    w, h = 168, 312
+def main_picture(scale):
+    """168 x 312 units: soft day bands and four calm cycle curves running downwards."""
+    w, h = 168 * scale, 312 * scale
     img = Image(w, h)
     top, bottom = (255, 246, 232), (222, 232, 246)
-    band = 13
+    band = 13 * scale
     for y in range(h):
         base = lerp(top, bottom, y / (h - 1))
         if (y // band) % 2:
             base = tuple(round(c * 0.965) for c in base)
         for x in range(w):
             # a faint warm glow towards the middle column
-            glow = 1.0 - abs(x - w / 2) / (w / 2)
+            glow = 1.0 - abs(x + 0.5 - w / 2) / (w / 2)
             img.set(x, y, lerp(base, (255, 250, 240), 0.25 * glow) + (255,))
     mid = w / 2
-    for y in range(h):
-        img.blend(round(mid) - 1, y, (120, 110, 130), 0.55)
-        img.blend(round(mid), y, (120, 110, 130), 0.55)
-    amplitude = 60.0
-    scale = 8.0  # pixels per day
+    for x in range(round(mid) - scale, round(mid) + scale):
+        for y in range(h):
+            img.blend(x, y, (120, 110, 130), 0.55)
+    amplitude = 60.0 * scale
+    day = 8.0 * scale  # device pixels per day
     for period, colour in CYCLES:
-        length = period * scale
-        k = 2 * math.pi / length
-        f = lambda u, k=k: mid - amplitude * math.sin(k * (u - 20))
-        df = lambda u, k=k: -amplitude * k * math.cos(k * (u - 20))
-        stroke_function(img, f, df, 1.1, colour, along_x=False, span=(0, h))
-    # a thin frame so the picture sits cleanly in its bevel
+        k = 2 * math.pi / (period * day)
+        f = lambda u, k=k: mid - amplitude * math.sin(k * (u - 20 * scale))
+        df = lambda u, k=k: -amplitude * k * math.cos(k * (u - 20 * scale))
+        stroke_function(img, f, df, 1.1 * scale, colour, along_x=False, span=(0, h))
+    # a thin frame, one device pixel, so the picture sits cleanly in its bevel
     for x in range(w):
         img.blend(x, 0, (255, 255, 255), 0.6)
         img.blend(x, h - 1, (160, 150, 140), 0.6)
@@ -446,19 +472,19 @@ def rounded_square_coverage(x, y, left, top, right, bottom, radius):
     return math.hypot(x - cx, y - cy) <= radius
 
 
-def program_icon():
-    """32 x 32: four cycle curves rising from the zero line on a warm tile."""
-    size = 32
+def program_icon(size):
+    """Four cycle curves rising from the zero line on a warm tile; 32 units drawn `size` pixels wide."""
+    s = size / 32
     img = Image(size, size)
-    n = 4
+    n = SAMPLES
     light, dark = (255, 236, 214), (240, 202, 166)
     for py in range(size):
         for px in range(size):
             inside = border = 0
             for sy in range(n):
                 for sx in range(n):
-                    x = px + (sx + 0.5) / n
-                    y = py + (sy + 0.5) / n
+                    x = (px + (sx + 0.5) / n) / s
+                    y = (py + (sy + 0.5) / n) / s
                     if rounded_square_coverage(x, y, 1, 1, 31, 31, 6):
                         inside += 1
                         if not rounded_square_coverage(x, y, 2.2, 2.2, 29.8, 29.8, 4.8):
@@ -467,33 +493,54 @@ def program_icon():
                 fill = lerp(light, dark, py / (size - 1))
                 img.blend(px, py, fill, inside / (n * n))
                 img.blend(px, py, (110, 70, 40), border / inside)
-    for x in range(4, 28):
-        img.blend(x, 16, (60, 60, 60), 1.0)
+    Canvas(32, 32, s, image=img).rect(4, 16, 28, 17, (60, 60, 60))
     # one wave of each cycle across the tile, a quarter turn apart
-    amplitude = 8.5
+    amplitude = 8.5 * s
     for i, (period, colour) in enumerate(CYCLES):
-        k = 2 * math.pi / (period * 1.15)
+        k = 2 * math.pi / (period * 1.15 * s)
         phase = i * math.pi * 0.45
-        f = lambda u, k=k, ph=phase: 16.5 - amplitude * math.sin(k * (u - 4) + ph)
-        df = lambda u, k=k, ph=phase: -amplitude * k * math.cos(k * (u - 4) + ph)
-        stroke_function(img, f, df, 0.9, colour, along_x=True, span=(4, 28))
+        f = lambda u, k=k, ph=phase: 16.5 * s - amplitude * math.sin(k * (u - 4 * s) + ph)
+        df = lambda u, k=k, ph=phase: -amplitude * k * math.cos(k * (u - 4 * s) + ph)
+        stroke_function(img, f, df, max(0.9 * s, 0.6), colour, along_x=True, span=(4 * s, 28 * s))
     return img
 
 
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+ICO_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def windows_icon(icons):
+    """A .ico file holding PNG images, as Windows Vista and later read them."""
+    entries = [(size, icons[size].png()) for size in ICO_SIZES]
+    data = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, png in entries:
+        dim = 0 if size == 256 else size
+        data += struct.pack("<BBBBHHII", dim, dim, 0, 0, 1, 32, len(png), offset)
+        offset += len(png)
+    return data + b"".join(png for _, png in entries)
+
+
+def suffix(scale):
+    return "" if scale == 1 else f"@{scale}x"
+
+
 def main():
-    for name, rows in BUTTONS.items():
-        img = from_map(rows)
-        assert (img.width, img.height) == (16, 16), name
-        img.save(f"buttons/{name}.png")
-        disabled_twin(img).save(f"buttons/{name}-disabled.png")
-    for name, rows in (("ok", OK_MAP), ("cancel", CANCEL_MAP)):
-        img = from_map(rows)
-        assert (img.width, img.height) == (18, 18), name
-        img.save(f"buttons/{name}.png")
-        disabled_twin(img).save(f"buttons/{name}-disabled.png")
-    date_field_picture().save("dateedit/DEDITBMP.png")
-    program_icon().save("icon/cyclograph-32.png")
-    main_picture().save("main-picture.png")
+    for scale in SCALES:
+        pictures = [(name, draw, 16) for name, draw in BUTTONS.items()]
+        pictures += [("ok", draw_ok, 18), ("cancel", draw_cancel, 18)]
+        for name, draw, units in pictures:
+            g = Canvas(units, units, scale)
+            draw(g)
+            g.image.save(f"buttons/{name}{suffix(scale)}.png")
+            disabled_twin(g.image, scale).save(f"buttons/{name}-disabled{suffix(scale)}.png")
+        date_field_picture(scale).save(f"dateedit/DEDITBMP{suffix(scale)}.png")
+        main_picture(scale).save(f"main-picture{suffix(scale)}.png")
+    icons = {size: program_icon(size) for size in ICON_SIZES}
+    for size, icon in icons.items():
+        icon.save(f"icon/cyclograph-{size}.png")
+    with open(os.path.join(OUT, "icon", "cyclograph.ico"), "wb") as f:
+        f.write(windows_icon(icons))
 
 
 if __name__ == "__main__":

@@ -17,6 +17,10 @@ packages=(
   g++-mingw-w64-x86-64-posix         # MinGW-w64 with std::thread
   googletest                         # GoogleTest sources, built with the cross compiler
   wine64 wine                        # runs the Windows test programs; wineboot, wineserver
+  # The Debian package and its checks (scripts/check-package.sh)
+  dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
+  lintian                            # Debian's package checker
+  desktop-file-utils appstream       # desktop-file-validate, appstreamcli
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full suite with GCC (warnings as
-# errors), the full suite again with clang under AddressSanitizer and UBSan,
-# then the fuzzers over their seed corpora under the same sanitizers, and the
-# Qt-free core's suites cross-built for Windows and run under Wine.
+# errors), the Debian package built from it and checked, the full suite again
+# with clang under AddressSanitizer and UBSan, then the fuzzers over their seed
+# corpora under the same sanitizers, and the Qt-free core's suites cross-built
+# for Windows and run under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -12,6 +13,9 @@ jobs=$(nproc)
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+
+# The Debian package, built from the ci tree and checked, never installed.
+scripts/check-package.sh build/ci
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"

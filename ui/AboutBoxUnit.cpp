@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 #include "ui/BevelPanel.h"
 #include "ui/FormSupport.h"
+#include "ui/ProductVersion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -58,12 +59,12 @@ void TAboutBox::createPanel()
     icon->setScaledContents(true);
     icon->setPixmap(Artwork::programIconPixmap());
 
-    QLabel* product = makeLabel(Panel1, QStringLiteral("Quellant Cyclograph 2.0"), kProductName);
+    QLabel* product = makeLabel(Panel1, QString::fromLatin1(kProgramName), kProductName);
     product->setObjectName(QStringLiteral("ProductName"));
     product->setFont(NamedFont("MS Sans Serif", 8, true));
     product->adjustSize();
 
-    makeLabel(Panel1, QStringLiteral("Version 2.0.0.0"), kVersion)
+    makeLabel(Panel1, QString::fromLatin1(kVersionLine), kVersion)
         ->setObjectName(QStringLiteral("Version"));
     makeLabel(Panel1, QStringLiteral("Biorhythm charts for your list of persons."), kFirstLine)
         ->setObjectName(QStringLiteral("FirstLine"));

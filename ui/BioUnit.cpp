@@ -14,6 +14,7 @@
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
 #include "ui/MonthCalendar.h"
+#include "ui/ProductVersion.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -58,7 +59,7 @@ const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kLegendShadow(128, 128, 128);
 
-constexpr const char* kWindowCaption = "Quellant Cyclograph 2.0";
+constexpr const char* kWindowCaption = kProgramName;
 
 QColor toQColor(Rgb colour)
 {

@@ -3,13 +3,12 @@
 // the one place where an exception escaping an event handler is caught and
 // shown to the user; the program then goes on.
 
+#include "ui/ProductVersion.h"
+
 #include <QApplication>
 
 namespace cyclo {
 
-// The title on the task bar and in the caption of the program's own error and
-// warning boxes.
-inline constexpr char kApplicationTitle[] = "Cyclograph 2.0";
 
 class CyclographApplication : public QApplication
 {

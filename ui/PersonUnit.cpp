@@ -14,6 +14,7 @@
 #include "ui/FormSupport.h"
 #include "ui/GlyphButton.h"
 #include "ui/PNeuUnit.h"
+#include "ui/ProductVersion.h"
 
 #include <QDate>
 #include <QGroupBox>
@@ -84,7 +85,7 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     : QDialog(parent), persons_(persons)
 {
     setObjectName(QStringLiteral("PersonForm"));
-    setWindowTitle(QStringLiteral("Quellant Cyclograph 2.0"));
+    setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -114,7 +115,7 @@ void TPersonForm::createTitleBand()
     titleLabel_->setObjectName(QStringLiteral("TitleLabel"));
     titleLabel_->setFont(NamedFont("Arial", 16, true));
     titleLabel_->move(kTitlePos);
-    titleLabel_->setText(QStringLiteral("Quellant Cyclograph 2.0"));
+    titleLabel_->setText(QString::fromLatin1(kProgramName));
 }
 
 void TPersonForm::createPictureColumn()

@@ -2,6 +2,7 @@
 
 #include "controls/Clock.h"
 #include "register/PersonRegister.h"
+#include "ui/CommandLine.h"
 #include "ui/CyclographApplication.h"
 #include "ui/ProgramWindows.h"
 
@@ -9,6 +10,8 @@ namespace cyclo {
 
 int RunCyclograph(int& argc, char** argv, const std::function<bool()>& afterStart)
 {
+    if (const std::optional<int> exitCode = HandleCommandLine(argc, argv))
+        return *exitCode;
     CyclographApplication application(argc, argv);
     SystemClock clock;
     PersonRegister persons;

@@ -1,0 +1,117 @@
+// The built program answers --help and --version, and refuses an unknown
+// option or argument with the usage, all without a display and without
+// opening a window.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace {
+
+constexpr int kTimeoutMs = 20000;
+
+struct Case
+{
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    const char* expectedOut; // a part of standard output; "" when it must stay empty
+    const char* expectedErr; // a part of standard error; "" when it must stay empty
+};
+
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const QString kVersionLine = QStringLiteral("cyclograph " CYCLO_EXPECTED_VERSION "\n");
+
+class CommandLineTest : public testing::TestWithParam<Case>
+{
+};
+
+TEST_P(CommandLineTest, AnswersWithoutADisplay)
+{
+    const Case& c = GetParam();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No display of any kind: a window the program tried to open would end
+    // it with an abort instead of the expected exit code.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CYCLO_PROGRAM), c.arguments);
+    ASSERT_TRUE(program.waitForFinished(kTimeoutMs)) << "still running";
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), c.exitCode);
+    if (*c.expectedOut == '\0')
+        EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+    else
+        EXPECT_TRUE(out.contains(QString::fromUtf8(c.expectedOut))) << out.toStdString();
+    if (*c.expectedErr == '\0')
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    else
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.expectedErr))) << err.toStdString();
+}
+
+TEST(CommandLineVersionTest, PrintsExactlyTheNameAndTheFourPartVersion)
+{
+    QProcess program;
+    program.start(QStringLiteral(CYCLO_PROGRAM), {QStringLiteral("--version")});
+    ASSERT_TRUE(program.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardOutput()), kVersionLine);
+}
+
+TEST(CommandLineHelpTest, ListsOnlyTheProgramsOwnOptions)
+{
+    QProcess program;
+    program.start(QStringLiteral(CYCLO_PROGRAM), {QStringLiteral("--help")});
+    ASSERT_TRUE(program.waitForFinished(kTimeoutMs));
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: "))) << out.toStdString();
+    for (const char* option : {"-h, --help", "-v, --version", "personen.dat"})
+        EXPECT_TRUE(out.contains(QString::fromLatin1(option))) << option;
+    for (const char* hidden : {"platform", "style", "help-all"})
+        EXPECT_FALSE(out.contains(QString::fromLatin1(hidden))) << hidden;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CommandLineTest,
+    testing::Values(
+        Case{"LongVersion",
+             {QStringLiteral("--version")},
+             0,
+             "cyclograph " CYCLO_EXPECTED_VERSION,
+             ""},
+        Case{"ShortVersion", {QStringLiteral("-v")}, 0, "cyclograph " CYCLO_EXPECTED_VERSION, ""},
+        Case{"LongHelp", {QStringLiteral("--help")}, 0, "--version", ""},
+        Case{"ShortHelp", {QStringLiteral("-h")}, 0, "--version", ""},
+        Case{
+            "QtOptionsPassBesideVersion",
+            {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")},
+            0,
+            "cyclograph " CYCLO_EXPECTED_VERSION,
+            ""},
+        Case{"UnknownLongOption",
+             {QStringLiteral("--no-such-option")},
+             1,
+             "",
+             "Unknown option 'no-such-option'"},
+        Case{"UnknownShortOption", {QStringLiteral("-x")}, 1, "", "Usage: "},
+        Case{"UnknownOptionBeatsVersion",
+             {QStringLiteral("--version"), QStringLiteral("--bogus")},
+             1,
+             "",
+             "Usage: "},
+        Case{"StrayArgument",
+             {QStringLiteral("personen.dat")},
+             1,
+             "",
+             "Unexpected argument 'personen.dat'"}),
+    [](const testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
+
+} // namespace
