@@ -1,5 +1,7 @@
 #include "chart/QtChartSurface.h"
 
+#include "chart/QtChartStyle.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QRect>
@@ -10,34 +12,11 @@
 namespace cyclo {
 namespace {
 
-// The chart's text font; fontconfig (or the program's substitution) picks the
-// nearest sans serif face where this one is missing.
-constexpr const char* kFontFamily = "MS Sans Serif";
-constexpr int kFontPointSize = 8;
-// The chart is laid out in pixels for 96 dots per inch, where 8 points are
-// 11 pixels; the image says so, whatever screen the program runs on.
-constexpr int kDotsPerMeter96Dpi = 3780;
-// Texts are in the window-text colour of the classic scheme, so the chart's
-// colours stay the same whatever style the desktop has.
-constexpr QRgb kWindowTextColour = 0xff000000;
 // Fills of at least this many pixels wait to be written row by row; the
 // limit on waiting fills keeps the bookkeeping small.
 constexpr qint64 kDeferredFillArea = 1024;
 constexpr std::size_t kMaxPendingFills = 128;
 constexpr std::size_t kMaxCachedTexts = 256;
-
-QRgb toQRgb(Rgb colour)
-{
-    return qRgb(colour.red, colour.green, colour.blue);
-}
-
-QFont chartFont()
-{
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPointSize(kFontPointSize);
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-    return font;
-}
 
 QImage makeBitmap(QSize size)
 {
@@ -69,15 +48,10 @@ void fillRow(QRgb* row, int count, QRgb colour)
         row[i] = colour;
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QtChartSurface::QtChartSurface(QSize size)
-    : image_(makeBitmap(size)), font_(chartFont()), metrics_(chartMetrics(font_)),
+    : image_(makeBitmap(size)), font_(ChartFont()), metrics_(chartMetrics(font_)),
       brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
 {}
 
@@ -124,12 +98,8 @@ void QtChartSurface::fillRect(int left, int top, int right, int bottom)
 
 void QtChartSurface::frameRect(int left, int top, int right, int bottom)
 {
-    if (right <= left || bottom <= top)
-        return;
-    fillPixels(left, top, right, top + 1, pen_);
-    fillPixels(left, bottom - 1, right, bottom, pen_);
-    fillPixels(left, top, left + 1, bottom, pen_);
-    fillPixels(right - 1, top, right, bottom, pen_);
+    FrameWithFills(left, top, right, bottom,
+                   [this](int l, int t, int r, int b) { fillPixels(l, t, r, b, pen_); });
 }
 
 void QtChartSurface::moveTo(int x, int y)
@@ -204,7 +174,7 @@ const QtChartSurface::RenderedText& QtChartSurface::rendered(std::string_view te
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font_);
-        painter.setPen(QColor::fromRgb(kWindowTextColour));
+        painter.setPen(toQColor(kWindowTextColour));
         painter.drawText(QPoint(margin, margin + metrics_.ascent()), s);
     }
     const QRgb white = qRgb(255, 255, 255);

@@ -2,6 +2,7 @@
 
 #include "assets/Artwork.h"
 #include "chart/MonthChart.h"
+#include "chart/QtChartStyle.h"
 #include "controls/Clock.h"
 #include "controls/QtDate.h"
 #include "controls/RepeatTimer.h"
@@ -50,16 +51,9 @@ constexpr int kNameLabelHeight = 24;
 constexpr int kDateLabelHeight = 26;
 constexpr int kStatusBarHeight = 19;
 
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 const QColor kLegendShadow(128, 128, 128);
 
 constexpr const char* kWindowCaption = "Quellant Cyclograph 2.0";
-
-QColor toQColor(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
 
 // The paint area: hands its painter to the window, which draws the whole
 // area in one copy, so nothing needs to be erased first.
@@ -154,7 +148,7 @@ void TBioForm::createSideColumn()
     LiveDays = new ShadowLabel(sideColumn_);
     LiveDays->setObjectName(QStringLiteral("LiveDays"));
     LiveDays->setFont(NamedFont("Times New Roman", 12, true));
-    LiveDays->setTextColor(kNavy);
+    LiveDays->setTextColor(toQColor(kNavy));
     LiveDays->move(kLiveDaysPos);
 }
 
@@ -173,7 +167,9 @@ void TBioForm::createLegend()
         box->setChecked(true);
         checkBoxes_[i] = box;
 
-        auto* caption = new ShadowLabel(QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())), legend_);
+        auto* caption = new ShadowLabel(
+            QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())),
+            legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
@@ -198,8 +194,8 @@ void TBioForm::createChartColumn()
         label->setTextColor(colour);
         return label;
     };
-    NameLabel = makeTitle("NameLabel", 16, kNavy);
-    DateLabel = makeTitle("DateLabel", 18, kMaroon);
+    NameLabel = makeTitle("NameLabel", 16, toQColor(kNavy));
+    DateLabel = makeTitle("DateLabel", 18, toQColor(kMaroon));
 
     PaintBox1 = new PaintBox(
         [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);

@@ -1,8 +1,9 @@
 #include "ui/ChartPrinting.h"
 
 #include "chart/MonthChart.h"
+#include "chart/PrintChartSurface.h"
+#include "chart/QtChartStyle.h"
 #include "ui/FormSupport.h"
-#include "ui/PrintChartSurface.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -31,8 +32,6 @@ constexpr double kSwatchThickness = 2.5;
 constexpr double kSwatchGap = 6.0;
 constexpr int kLegendPointSize = 10;
 
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 const QColor kHiddenCurveText(128, 128, 128);
 
 class PageLayout
@@ -92,7 +91,7 @@ public:
             const int x = left + static_cast<int>(i % 2) * columnWidth;
             const int y = top + static_cast<int>(i / 2) * (rowHeight + points(kLegendRowGap));
             const bool shown = state.*ShowFlagOf(entry.cycle);
-            const QColor colour(entry.colour.red, entry.colour.green, entry.colour.blue);
+            const QColor colour = toQColor(entry.colour);
             if (shown) {
                 const int thickness = std::max(1, points(kSwatchThickness));
                 painter_.fillRect(
@@ -102,7 +101,9 @@ public:
             painter_.setPen(shown ? QColor(Qt::black) : kHiddenCurveText);
             const int textLeft = x + points(kSwatchLength + kSwatchGap);
             painter_.drawText(QRect(textLeft, y, columnWidth - (textLeft - x), rowHeight),
-                              Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())));
+                              Qt::AlignLeft | Qt::AlignVCenter,
+                              QString::fromLatin1(entry.legend.data(),
+                                                  static_cast<qsizetype>(entry.legend.size())));
         }
     }
 
@@ -127,10 +128,10 @@ bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
     const int height = printer.height();
     const PageLayout layout(painter, printer.resolution());
 
-    int top =
-        layout.heading(page.personLine, NamedFont("Times New Roman", 16, true), kNavy, 0, width);
-    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), kMaroon, top,
-                         width);
+    int top = layout.heading(page.personLine, NamedFont("Times New Roman", 16, true),
+                             toQColor(kNavy), 0, width);
+    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), toQColor(kMaroon),
+                         top, width);
     top += layout.points(kHeadingGap);
 
     const int legendSpace = layout.points(kLegendGap) + layout.legendHeight();

@@ -12,7 +12,7 @@
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
 #include "ui/BioUnit.h"
-#include "ui/PrintChartSurface.h"
+#include "chart/PrintChartSurface.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,4 +1,6 @@
-#include "ui/PrintChartSurface.h"
+#include "chart/PrintChartSurface.h"
+
+#include "chart/QtChartStyle.h"
 
 #include <QPen>
 #include <QString>
@@ -8,26 +10,8 @@
 namespace cyclo {
 namespace {
 
-// The chart's text font, as on the screen.
-constexpr const char* kFontFamily = "MS Sans Serif";
-constexpr int kFontPointSize = 8;
 // Screen pixels are laid out for 96 dots per inch; the image has scale
 // times as many, so the font's points come out scale times as large.
-constexpr int kDotsPerMeter96Dpi = 3780;
-const QColor kWindowTextColour(0, 0, 0);
-
-QColor toQColor(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
-
-QFont chartFont()
-{
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPointSize(kFontPointSize);
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-    return font;
-}
 
 QImage makeImage(QSize size, int scale)
 {
@@ -44,16 +28,11 @@ QFontMetrics metricsAt(const QFont& font, int scale)
     return QFontMetrics(font, &reference);
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 PrintChartSurface::PrintChartSurface(QSize logicalSize, int scale)
     : logicalSize_(logicalSize.expandedTo(QSize(0, 0))), scale_(std::max(scale, 1)),
-      image_(makeImage(logicalSize_ * scale_, scale_)), font_(chartFont()),
+      image_(makeImage(logicalSize_ * scale_, scale_)), font_(ChartFont()),
       metrics_(metricsAt(font_, 1)), scaledMetrics_(metricsAt(font_, scale_)), brush_(Qt::white),
       pen_(Qt::black)
 {}
@@ -114,12 +93,8 @@ void PrintChartSurface::fillRect(int left, int top, int right, int bottom)
 
 void PrintChartSurface::frameRect(int left, int top, int right, int bottom)
 {
-    if (right <= left || bottom <= top)
-        return;
-    fillBlock(left, top, right, top + 1, pen_);
-    fillBlock(left, bottom - 1, right, bottom, pen_);
-    fillBlock(left, top, left + 1, bottom, pen_);
-    fillBlock(right - 1, top, right, bottom, pen_);
+    FrameWithFills(left, top, right, bottom,
+                   [this](int l, int t, int r, int b) { fillBlock(l, t, r, b, pen_); });
 }
 
 void PrintChartSurface::moveTo(int x, int y)
@@ -167,7 +142,7 @@ void PrintChartSurface::textOut(int x, int y, std::string_view text)
     if (image_.isNull())
         return;
     QPainter& p = painter();
-    p.setPen(kWindowTextColour);
+    p.setPen(toQColor(kWindowTextColour));
     p.drawText(QPoint(x * scale_, y * scale_ + scaledMetrics_.ascent()), toQString(text));
 }
 
