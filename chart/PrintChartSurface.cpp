@@ -2,57 +2,48 @@
 
 #include "chart/QtChartStyle.h"
 
-#include <QPen>
+#include <QPaintDevice>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo {
 namespace {
 
-// Screen pixels are laid out for 96 dots per inch; the image has scale
-// times as many, so the font's points come out scale times as large.
-
-QImage makeImage(QSize size, int scale)
+// The chart font at `scale` on `device`: its points are those of a screen
+// of 96 x scale dots per inch.
+QFont fontAt(double scale, const QPaintDevice* device)
 {
-    QImage image(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
-    image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
-    image.fill(Qt::white);
-    return image;
-}
-
-QFontMetrics metricsAt(const QFont& font, int scale)
-{
-    const QImage reference = makeImage(QSize(1, 1), scale);
-    return QFontMetrics(font, &reference);
+    QFont font = ChartFont();
+    const int dpi = device != nullptr ? device->logicalDpiY() : static_cast<int>(kLayoutDpi);
+    font.setPointSizeF(kChartFontPointSize * scale * kLayoutDpi / std::max(dpi, 1));
+    return font;
 }
 
 } // namespace
 
-PrintChartSurface::PrintChartSurface(QSize logicalSize, int scale)
-    : logicalSize_(logicalSize.expandedTo(QSize(0, 0))), scale_(std::max(scale, 1)),
-      image_(makeImage(logicalSize_ * scale_, scale_)), font_(ChartFont()),
-      metrics_(metricsAt(font_, 1)), scaledMetrics_(metricsAt(font_, scale_)), brush_(Qt::white),
-      pen_(Qt::black)
-{}
-
-PrintChartSurface::~PrintChartSurface() = default;
-
-const QImage& PrintChartSurface::image()
+PrintChartSurface::PrintChartSurface(QPainter& painter, QRect area)
+    : painter_(painter), area_(area.normalized()), font_(fontAt(1.0, painter.device())),
+      metrics_(font_, painter.device()), brush_(Qt::white), pen_(Qt::black)
 {
-    painter_.reset();
-    return image_;
+    painter_.save();
+    painter_.setClipRect(area_, Qt::IntersectClip);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setFont(font_);
 }
 
-QPainter& PrintChartSurface::painter()
+PrintChartSurface::~PrintChartSurface()
 {
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::TextAntialiasing, false);
-        painter_->setFont(font_);
-    }
-    return *painter_;
+    painter_.restore();
+}
+
+void PrintChartSurface::setScale(double scale)
+{
+    font_ = fontAt(scale, painter_.device());
+    metrics_ = QFontMetrics(font_, painter_.device());
+    painter_.setFont(font_);
 }
 
 void PrintChartSurface::setSolidBrush(Rgb colour)
@@ -76,25 +67,24 @@ void PrintChartSurface::setPenWidth(int width)
     penWidth_ = std::max(width, 1);
 }
 
-void PrintChartSurface::fillBlock(int left, int top, int right, int bottom, QColor colour)
+void PrintChartSurface::fill(int left, int top, int right, int bottom, const QColor& colour)
 {
-    if (right <= left || bottom <= top || image_.isNull())
+    if (right <= left || bottom <= top)
         return;
-    painter().fillRect(
-        QRect(left * scale_, top * scale_, (right - left) * scale_, (bottom - top) * scale_),
-        colour);
+    painter_.fillRect(QRect(area_.left() + left, area_.top() + top, right - left, bottom - top),
+                      colour);
 }
 
 void PrintChartSurface::fillRect(int left, int top, int right, int bottom)
 {
     if (!brushClear_)
-        fillBlock(left, top, right, bottom, brush_);
+        fill(left, top, right, bottom, brush_);
 }
 
 void PrintChartSurface::frameRect(int left, int top, int right, int bottom)
 {
     FrameWithFills(left, top, right, bottom,
-                   [this](int l, int t, int r, int b) { fillBlock(l, t, r, b, pen_); });
+                   [this](int l, int t, int r, int b) { fill(l, t, r, b, pen_); });
 }
 
 void PrintChartSurface::moveTo(int x, int y)
@@ -102,48 +92,56 @@ void PrintChartSurface::moveTo(int x, int y)
     position_ = QPoint(x, y);
 }
 
+// The line's pixels, end point left out, one per step along the major axis
+// at the rounded minor coordinate; pixels side by side at the same minor
+// coordinate are filled as one rectangle, thickened across the major axis.
 void PrintChartSurface::lineTo(int x, int y)
 {
     const QPoint from = position_;
     const QPoint to(x, y);
     position_ = to;
-    if (from == to || image_.isNull())
+    if (from == to)
         return;
+    const bool xMajor = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const int m0 = xMajor ? from.x() : from.y();
+    const int n0 = xMajor ? from.y() : from.x();
+    const int majorDelta = xMajor ? to.x() - from.x() : to.y() - from.y();
+    const int minorDelta = xMajor ? to.y() - from.y() : to.x() - from.x();
+    const int direction = majorDelta > 0 ? 1 : -1;
     const int before = (penWidth_ - 1) / 2;
     const int after = penWidth_ / 2;
-    // Straight lines cover exactly the screen pixels, end point left out:
-    // ticks, the zero line and the flat steps of the curves.
-    if (from.y() == to.y()) {
-        const int left = std::min(from.x(), to.x() + 1);
-        const int right = std::max(from.x() + 1, to.x());
-        fillBlock(left, to.y() - before, right, to.y() + after + 1, pen_);
-        return;
-    }
-    if (from.x() == to.x()) {
-        const int top = std::min(from.y(), to.y() + 1);
-        const int bottom = std::max(from.y() + 1, to.y());
-        fillBlock(to.x() - before, top, to.x() + after + 1, bottom, pen_);
-        return;
-    }
-    // Slanted steps run from pixel centre to pixel centre with round ends,
-    // so the printed curve is one smooth stroke of the pen's width.
-    QPainter& p = painter();
-    p.setPen(QPen(pen_, penWidth_ * scale_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const auto centre = [this](QPoint point) {
-        return QPointF((point.x() + 0.5) * scale_, (point.y() + 0.5) * scale_);
+    const auto run = [&](int a, int b, int n) { // major a .. b inclusive, in any order
+        const int low = std::min(a, b);
+        const int high = std::max(a, b) + 1;
+        if (xMajor)
+            fill(low, n - before, high, n + after + 1, pen_);
+        else
+            fill(n - before, low, n + after + 1, high, pen_);
     };
-    p.drawLine(centre(from), centre(to));
+    const auto minorAt = [&](int step) {
+        return n0 + static_cast<int>(
+                        std::lround(static_cast<double>(step) * minorDelta / std::abs(majorDelta)));
+    };
+    int runStart = 0;
+    int runMinor = minorAt(0);
+    for (int step = 1; step < std::abs(majorDelta); ++step) {
+        const int n = minorAt(step);
+        if (n == runMinor)
+            continue;
+        run(m0 + direction * runStart, m0 + direction * (step - 1), runMinor);
+        runStart = step;
+        runMinor = n;
+    }
+    run(m0 + direction * runStart, m0 + direction * (std::abs(majorDelta) - 1), runMinor);
 }
 
 void PrintChartSurface::textOut(int x, int y, std::string_view text)
 {
+    const QString s = toQString(text);
     if (!brushClear_)
-        fillBlock(x, y, x + textWidth(text), y + textHeight(text), brush_);
-    if (image_.isNull())
-        return;
-    QPainter& p = painter();
-    p.setPen(toQColor(kWindowTextColour));
-    p.drawText(QPoint(x * scale_, y * scale_ + scaledMetrics_.ascent()), toQString(text));
+        fill(x, y, x + metrics_.horizontalAdvance(s), y + metrics_.height(), brush_);
+    painter_.setPen(toQColor(kWindowTextColour));
+    painter_.drawText(QPoint(area_.left() + x, area_.top() + y + metrics_.ascent()), s);
 }
 
 int PrintChartSurface::textWidth(std::string_view text)

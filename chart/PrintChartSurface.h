@@ -1,39 +1,35 @@
 #pragma once
-// A chart surface for paper: the chart is laid out in screen pixels, as on
-// the screen, but every pixel becomes a block of scale x scale image pixels
-// and the texts are drawn at the same enlarged size, so the printed chart is
-// sharp instead of an enlarged screen bitmap.
+// The chart surface on any QPainter -- a printer's above all -- drawn in the
+// device's own pixels: every fill and line is a rectangle of whole device
+// pixels, so on paper a curve takes one step per printer dot, and the texts
+// are the device's own text, as sharp as the words beside the chart.
 
 #include "chart/ChartSurface.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <QPoint>
-#include <QSize>
-#include <memory>
+#include <QRect>
 
 namespace cyclo {
 
 class PrintChartSurface final : public ChartSurface
 {
 public:
-    // A white image of logicalSize * scale pixels (scale at least 1) with a
-    // black 1-pixel pen and a solid white brush. Needs a QGuiApplication for
-    // the font.
-    PrintChartSurface(QSize logicalSize, int scale);
+    // The surface covers `area` of the painter's device, in device pixels;
+    // its pixel (0, 0) is the area's top-left one and nothing is drawn
+    // outside the area. The painter must stay open while the surface lives;
+    // its state is restored when the surface goes.
+    PrintChartSurface(QPainter& painter, QRect area);
     ~PrintChartSurface() override;
     PrintChartSurface(const PrintChartSurface&) = delete;
     PrintChartSurface& operator=(const PrintChartSurface&) = delete;
 
-    [[nodiscard]] int scale() const { return scale_; }
-    // The image with everything drawn so far.
-    [[nodiscard]] const QImage& image();
-
-    // The chart's layout size, in screen pixels.
-    [[nodiscard]] int width() const override { return logicalSize_.width(); }
-    [[nodiscard]] int height() const override { return logicalSize_.height(); }
+    [[nodiscard]] int width() const override { return area_.width(); }
+    [[nodiscard]] int height() const override { return area_.height(); }
+    void setScale(double scale) override;
     void setSolidBrush(Rgb colour) override;
     void setClearBrush() override;
     void setPenColour(Rgb colour) override;
@@ -47,17 +43,13 @@ public:
     [[nodiscard]] int textHeight(std::string_view text) override;
 
 private:
-    QPainter& painter();
-    // Fills screen pixels left .. right-1, top .. bottom-1.
-    void fillBlock(int left, int top, int right, int bottom, QColor colour);
+    // Fills surface pixels left .. right-1, top .. bottom-1.
+    void fill(int left, int top, int right, int bottom, const QColor& colour);
 
-    QSize logicalSize_;
-    int scale_;
-    QImage image_;
-    std::unique_ptr<QPainter> painter_;
+    QPainter& painter_;
+    QRect area_;
     QFont font_;
-    QFontMetrics metrics_;       // at screen size: the layout's measures
-    QFontMetrics scaledMetrics_; // at image size: where the glyphs go
+    QFontMetrics metrics_;
     QColor brush_;
     bool brushClear_ = false;
     QColor pen_;

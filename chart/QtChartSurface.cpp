@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo {
@@ -18,19 +19,21 @@ constexpr qint64 kDeferredFillArea = 1024;
 constexpr std::size_t kMaxPendingFills = 128;
 constexpr std::size_t kMaxCachedTexts = 256;
 
-QImage makeBitmap(QSize size)
+// A white bitmap of `size` device pixels, its resolution in dots per meter
+// saying how large the chart font's points are.
+QImage makeBitmap(QSize size, int dotsPerMeter)
 {
     QImage image(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
-    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     return image;
 }
 
 // Metrics for the chart's resolution, whatever size (even none) the bitmap has.
-QFontMetrics chartMetrics(const QFont& font)
+QFontMetrics chartMetrics(const QFont& font, int dotsPerMeter)
 {
-    const QImage reference = makeBitmap(QSize(1, 1));
+    const QImage reference = makeBitmap(QSize(1, 1), dotsPerMeter);
     return QFontMetrics(font, &reference);
 }
 
@@ -51,8 +54,9 @@ void fillRow(QRgb* row, int count, QRgb colour)
 } // namespace
 
 QtChartSurface::QtChartSurface(QSize size)
-    : image_(makeBitmap(size)), font_(ChartFont()), metrics_(chartMetrics(font_)),
-      brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
+    : image_(makeBitmap(size, kDotsPerMeter96Dpi)), font_(ChartFont()),
+      metrics_(chartMetrics(font_, kDotsPerMeter96Dpi)), brush_(qRgb(255, 255, 255)),
+      pen_(qRgb(0, 0, 0))
 {}
 
 void QtChartSurface::resize(QSize size)
@@ -60,7 +64,21 @@ void QtChartSurface::resize(QSize size)
     if (size == image_.size())
         return;
     pendingFills_.clear();
-    image_ = makeBitmap(size);
+    image_ = makeBitmap(size, dotsPerMeter_);
+    image_.setDevicePixelRatio(scale_);
+}
+
+void QtChartSurface::setScale(double scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    dotsPerMeter_ = static_cast<int>(std::lround(kDotsPerMeter96Dpi * scale));
+    metrics_ = chartMetrics(font_, dotsPerMeter_);
+    texts_.clear();
+    image_.setDotsPerMeterX(dotsPerMeter_);
+    image_.setDotsPerMeterY(dotsPerMeter_);
+    image_.setDevicePixelRatio(scale);
 }
 
 const QImage& QtChartSurface::image()
@@ -169,7 +187,8 @@ const QtChartSurface::RenderedText& QtChartSurface::rendered(std::string_view te
     cell.width = metrics_.horizontalAdvance(s);
     // Room around the cell for glyphs that reach past it.
     const int margin = metrics_.height();
-    QImage scratch = makeBitmap(QSize(cell.width + 2 * margin, 3 * metrics_.height()));
+    QImage scratch =
+        makeBitmap(QSize(cell.width + 2 * margin, 3 * metrics_.height()), dotsPerMeter_);
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -361,7 +380,11 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
     const QRect box = LineBoxWithoutEndPoint(from, to);
 
     settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
-    QPainter painter(&image_);
+    // The bitmap's own pixels, without its device pixel ratio: coordinates
+    // here are device pixels already.
+    QImage pixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                  image_.format());
+    QPainter painter(&pixels);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen{QColor::fromRgb(pen_)};
     pen.setWidth(1);

@@ -1,10 +1,12 @@
 #pragma once
 // The chart surface on a Qt raster image (RGB32), with the pixel conventions
 // of ChartSurface reproduced exactly and no anti-aliasing anywhere, text
-// included. The chart window keeps one as its bitmap and copies image() to
-// the screen in one operation.
+// included. The chart window keeps one as its bitmap, sized in the screen's
+// device pixels, and copies image() to the screen in one operation; the
+// image's device pixel ratio is the drawing's scale.
 
 #include "chart/ChartSurface.h"
+#include "chart/QtChartStyle.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -36,8 +38,8 @@ public:
     // white brush. Needs a QGuiApplication for the font.
     explicit QtChartSurface(QSize size = {});
 
-    // Gives the bitmap a new size, white all over; the same size keeps the
-    // bitmap as it is.
+    // Gives the bitmap a new size in device pixels, white all over; the same
+    // size keeps the bitmap as it is.
     void resize(QSize size);
 
     // The bitmap with everything drawn so far.
@@ -46,6 +48,7 @@ public:
 
     [[nodiscard]] int width() const override { return image_.width(); }
     [[nodiscard]] int height() const override { return image_.height(); }
+    void setScale(double scale) override;
     void setSolidBrush(Rgb colour) override;
     void setClearBrush() override;
     void setPenColour(Rgb colour) override;
@@ -97,6 +100,8 @@ private:
     void drawLineWithPainter(QPoint from, QPoint to, int thickness);
 
     QImage image_;
+    double scale_ = 1.0;
+    int dotsPerMeter_ = kDotsPerMeter96Dpi;
     QFont font_;
     QFontMetrics metrics_;
     QRgb brush_;

@@ -22,6 +22,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <cmath>
 #include <functional>
 
 namespace cyclo {
@@ -73,6 +74,15 @@ protected:
     {
         QPainter painter(this);
         paint_(painter, size());
+    }
+
+    // On a screen of another device pixel ratio the chart is drawn afresh
+    // for that screen's pixels.
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::ScreenChangeInternal)
+            update();
+        return QWidget::event(event);
     }
 
 private:
@@ -384,11 +394,16 @@ void TBioForm::redrawChart()
     PaintBox1->update();
 }
 
+// The chart is drawn in the screen's device pixels at its device pixel ratio
+// (the paint area's size times the ratio, rounded up so that every device
+// pixel is covered) and copied in one operation.
 void TBioForm::PaintBox1Paint(QPainter& painter, QSize size)
 {
-    bitmap_.resize(size);
-    DrawChart(bitmap_, chart_);
-    painter.drawImage(0, 0, bitmap_.image());
+    const qreal ratio = painter.device()->devicePixelRatio();
+    bitmap_.resize(QSize(static_cast<int>(std::ceil(size.width() * ratio)),
+                         static_cast<int>(std::ceil(size.height() * ratio))));
+    DrawChart(bitmap_, chart_, ratio);
+    painter.drawImage(QPoint(0, 0), bitmap_.image());
 }
 
 } // namespace cyclo

@@ -16,11 +16,6 @@ namespace {
 
 // The chart keeps the proportions of the chart window's design size.
 constexpr double kChartAspect = 418.0 / 283.0;
-// The chart is laid out in screen pixels of 1/96 inch, as on the screen, and
-// rasterised at up to four image pixels per screen pixel (384 dots per inch
-// on a fine printer): sharp lines and letters at a moderate image size.
-constexpr double kScreenDpi = 96.0;
-constexpr int kMaxChartScale = 4;
 constexpr double kPointsPerInch = 72.0;
 
 // Gaps and sizes on paper, in points.
@@ -63,21 +58,12 @@ public:
 
     [[nodiscard]] int legendHeight() const { return 2 * legendRowHeight() + points(kLegendRowGap); }
 
-    // The chart at its place: laid out in screen pixels and drawn at up to
-    // four times their resolution.
+    // The chart at its place, drawn in the printer's dots at the printer's
+    // scale: its layout as on a screen of the printer's resolution.
     void chart(const ChartState& state, const QRect& place) const
     {
-        const double screenPixelsPerDot = kScreenDpi / dpi_;
-        const QSize logical(std::max(1, static_cast<int>(place.width() * screenPixelsPerDot)),
-                            std::max(1, static_cast<int>(place.height() * screenPixelsPerDot)));
-        const int scale =
-            std::clamp(static_cast<int>(std::lround(dpi_ / kScreenDpi)), 1, kMaxChartScale);
-        PrintChartSurface surface(logical, scale);
-        zeichneBitmap(surface, state);
-        painter_.save();
-        painter_.setRenderHint(QPainter::LosslessImageRendering);
-        painter_.drawImage(place, surface.image());
-        painter_.restore();
+        PrintChartSurface surface(painter_, place);
+        zeichneBitmap(surface, state, dpi_ / kLayoutDpi);
     }
 
     // The four curves in two columns of two rows under the chart.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -270,10 +271,8 @@ TEST(MonthChartCurves, BornOnTheFirstStartsAtTheZeroLineAndRises)
     {
         Rgb colour;
         int period;
-    } const cases[] = {{Rgb{0, 255, 0}, 33},
-                       {Rgb{255, 0, 0}, 28},
-                       {Rgb{0, 0, 255}, 23},
-                       {Rgb{255, 0, 255}, 38}};
+    } const cases[] = {
+        {Rgb{0, 255, 0}, 33}, {Rgb{255, 0, 0}, 28}, {Rgb{0, 0, 255}, 23}, {Rgb{255, 0, 255}, 38}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.period);
         const auto lines = linesIn(surface, c.colour);
@@ -338,8 +337,8 @@ TEST(MonthChartCurves, AreDrawnAfterEverythingElseInCycleOrder)
         if (order.empty() || !(order.back() == call.colour))
             order.push_back(call.colour);
     }
-    EXPECT_EQ(order, (std::vector<Rgb>{Rgb{0, 255, 0}, Rgb{255, 0, 0}, Rgb{0, 0, 255},
-                                       Rgb{255, 0, 255}}));
+    EXPECT_EQ(order,
+              (std::vector<Rgb>{Rgb{0, 255, 0}, Rgb{255, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 0, 255}}));
 }
 
 TEST(MonthChartCurves, AllFlagsOffDrawsNoCurve)
@@ -458,6 +457,59 @@ TEST(SinTable, HoldsTheSineOfEveryWholeDegree)
     EXPECT_NEAR(table[180], 0.0, 1e-15);
     EXPECT_DOUBLE_EQ(table[270], -1.0);
     EXPECT_NEAR(table[360], 0.0, 1e-15);
+}
+
+// FNV-1a over every recorded call, in order.
+std::uint64_t digestOf(const RecordingSurface& surface)
+{
+    std::uint64_t digest = 14695981039346656037ULL;
+    const auto add = [&digest](std::int64_t value) {
+        for (int byte = 0; byte < 8; ++byte) {
+            digest ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xffU;
+            digest *= 1099511628211ULL;
+        }
+    };
+    for (const auto& call : surface.calls) {
+        for (const std::int64_t value :
+             {static_cast<std::int64_t>(call.kind), std::int64_t{call.x0}, std::int64_t{call.y0},
+              std::int64_t{call.x1}, std::int64_t{call.y1}, std::int64_t{call.colour.red},
+              std::int64_t{call.colour.green}, std::int64_t{call.colour.blue},
+              std::int64_t{call.penWidth}, std::int64_t{call.opaque}})
+            add(value);
+        for (const char c : call.text)
+            add(c);
+    }
+    return digest;
+}
+
+// Every call of these charts as the renderer drew them before it learnt to
+// draw at other scales; at scale 1 nothing may change.
+TEST(MonthChart, AtScaleOneDrawsExactlyAsBefore)
+{
+    struct Case
+    {
+        int width;
+        int height;
+        TYmd birth;
+        TYmd view;
+        bool print;
+        std::uint64_t digest;
+    } const cases[] = {
+        {418, 283, {1981, 4, 8}, {2001, 9, 15}, false, 16679722671725252293ULL},
+        {418, 283, {2001, 9, 1}, {2001, 9, 1}, true, 1419923403284943796ULL},
+        {1280, 800, {2001, 9, 20}, {2001, 8, 31}, false, 11135815124969514041ULL},
+        {100, 70, {1990, 1, 31}, {2024, 2, 29}, false, 17799364673714441003ULL},
+        {3840, 2160, {1950, 7, 4}, {2030, 12, 24}, true, 4382998456468388141ULL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        RecordingSurface surface(c.width, c.height);
+        if (c.print)
+            zeichneBitmap(surface, chartOf(c.birth, c.view));
+        else
+            DrawChart(surface, chartOf(c.birth, c.view));
+        EXPECT_EQ(digestOf(surface), c.digest);
+    }
 }
 
 } // namespace

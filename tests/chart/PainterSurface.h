@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo::test {
@@ -20,6 +21,8 @@ namespace cyclo::test {
 class PainterSurface final : public ChartSurface
 {
 public:
+    static constexpr int kDotsPerMeterAtScaleOne = 3780; // 96 dots per inch
+
     PainterSurface(QSize size, const QFont& font, int dotsPerMeter)
         : image_(size, QImage::Format_RGB32), font_(font)
     {
@@ -32,6 +35,13 @@ public:
 
     [[nodiscard]] int width() const override { return image_.width(); }
     [[nodiscard]] int height() const override { return image_.height(); }
+    // The font's points grow with the image's dots per inch.
+    void setScale(double scale) override
+    {
+        const int dotsPerMeter = static_cast<int>(std::lround(kDotsPerMeterAtScaleOne * scale));
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+    }
     void setSolidBrush(Rgb colour) override
     {
         brush_ = QColor(colour.red, colour.green, colour.blue);

@@ -21,7 +21,7 @@ constexpr int L = 50;
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
-QRgb toQRgb(Rgb colour)
+QRgb rgbOf(Rgb colour)
 {
     return qRgb(colour.red, colour.green, colour.blue);
 }
@@ -285,7 +285,7 @@ TEST_F(DesignSizeChart, TicksSpanFiveColumnsEitherSideOfTheMargin)
         SCOPED_TRACE(row);
         for (int x = L - 5; x <= L + 4; ++x)
             EXPECT_EQ(at(x, row), kBlack) << x;
-        EXPECT_EQ(at(L - 6, row), toQRgb(kChartSilver));
+        EXPECT_EQ(at(L - 6, row), rgbOf(kChartSilver));
         if (row != kMid) {
             EXPECT_NE(at(L + 5, row), kBlack);
         }
@@ -297,12 +297,12 @@ TEST_F(DesignSizeChart, FrameRunsAlongColumns49AndWPlusLAndRows4AndHb)
     for (int y = 4; y <= kHb; ++y) {
         EXPECT_EQ(at(49, y), kBlack) << y;
         EXPECT_EQ(at(kW + L, y), kBlack) << y;
-        EXPECT_EQ(at(kW + L + 1, y), toQRgb(kChartSilver)) << y;
+        EXPECT_EQ(at(kW + L + 1, y), rgbOf(kChartSilver)) << y;
     }
     for (int x = 49; x <= kW + L; ++x) {
         EXPECT_EQ(at(x, 4), kBlack) << x;
         EXPECT_EQ(at(x, kHb), kBlack) << x;
-        EXPECT_EQ(at(x, 3), toQRgb(kChartSilver)) << x;
+        EXPECT_EQ(at(x, 3), rgbOf(kChartSilver)) << x;
     }
     EXPECT_NE(at(50, 5), kBlack);
     EXPECT_NE(at(kW + L - 1, kHb - 1), kBlack);
@@ -322,10 +322,10 @@ TEST_F(DesignSizeChart, ZeroLineIsThreeRowsThickInsideTheFrame)
 
 TEST_F(DesignSizeChart, DayTwoIsGreyFromColumn63To74)
 {
-    EXPECT_EQ(at(62, 100), toQRgb(kChartSilver));
-    EXPECT_EQ(at(63, 100), toQRgb(kChartGrey));
-    EXPECT_EQ(at(74, 100), toQRgb(kChartGrey));
-    EXPECT_EQ(at(75, 100), toQRgb(kChartSilver));
+    EXPECT_EQ(at(62, 100), rgbOf(kChartSilver));
+    EXPECT_EQ(at(63, 100), rgbOf(kChartGrey));
+    EXPECT_EQ(at(74, 100), rgbOf(kChartGrey));
+    EXPECT_EQ(at(75, 100), rgbOf(kChartSilver));
 }
 
 TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
@@ -344,10 +344,9 @@ TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
         {{700, 500}, {1950, 7, 4}, {2030, 12, 24}, true},
     };
     std::set<QRgb> allowed;
-    for (const Rgb colour :
-         {kChartSilver, kChartGrey, kChartYellow, kChartWhite, kChartBlack, Rgb{0, 255, 0},
-          Rgb{255, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 0, 255}})
-        allowed.insert(toQRgb(colour));
+    for (const Rgb colour : {kChartSilver, kChartGrey, kChartYellow, kChartWhite, kChartBlack,
+                             Rgb{0, 255, 0}, Rgb{255, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 0, 255}})
+        allowed.insert(rgbOf(colour));
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
         QtChartSurface surface(c.size);
@@ -366,12 +365,12 @@ TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
         }
         for (const QRgb colour : used)
             EXPECT_TRUE(allowed.count(colour)) << std::hex << colour;
-        EXPECT_EQ(used.count(toQRgb(kChartWhite)), c.print ? 1U : 0U);
+        EXPECT_EQ(used.count(rgbOf(kChartWhite)), c.print ? 1U : 0U);
         // The day numbers under the plot are there, in black.
         const int hb = c.size.height() - 20;
         const QRect labels(L, hb + 1, c.size.width() - L, 19);
         EXPECT_FALSE(
-            inkOf(image.copy(labels), toQRgb(c.print ? kChartWhite : kChartSilver)).isEmpty());
+            inkOf(image.copy(labels), rgbOf(c.print ? kChartWhite : kChartSilver)).isEmpty());
     }
 }
 
@@ -387,7 +386,7 @@ TEST(QtChartPixels, AResizedSurfaceDrawsTheChartAtItsNewSize)
     ASSERT_EQ(surface.image().size(), QSize(600, 400));
     EXPECT_EQ(surface.image().pixel(49, 4), kBlack);
     EXPECT_EQ(surface.image().pixel(595, 380), kBlack);
-    EXPECT_EQ(surface.image().pixel(596, 380), toQRgb(kChartSilver));
+    EXPECT_EQ(surface.image().pixel(596, 380), rgbOf(kChartSilver));
 }
 
 test::PainterSurface plainSurfaceLike(QtChartSurface& surface)
