@@ -76,15 +76,6 @@ protected:
         paint_(painter, size());
     }
 
-    // On a screen of another device pixel ratio the chart is drawn afresh
-    // for that screen's pixels.
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::ScreenChangeInternal)
-            update();
-        return QWidget::event(event);
-    }
-
 private:
     Paint paint_;
 };
