@@ -55,8 +55,8 @@ void fillRow(QRgb* row, int count, QRgb colour)
 
 QtChartSurface::QtChartSurface(QSize size)
     : image_(makeBitmap(size, kDotsPerMeter96Dpi)), font_(ChartFont()),
-      metrics_(chartMetrics(font_, kDotsPerMeter96Dpi)), brush_(qRgb(255, 255, 255)),
-      pen_(qRgb(0, 0, 0))
+      metrics_(chartMetrics(font_, kDotsPerMeter96Dpi)), width_(image_.width()),
+      height_(image_.height()), brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
 {}
 
 void QtChartSurface::resize(QSize size)
@@ -64,8 +64,12 @@ void QtChartSurface::resize(QSize size)
     if (size == image_.size())
         return;
     pendingFills_.clear();
+    for (auto& queued : queuedRuns_)
+        queued.clear();
     image_ = makeBitmap(size, dotsPerMeter_);
     image_.setDevicePixelRatio(scale_);
+    width_ = image_.width();
+    height_ = image_.height();
 }
 
 void QtChartSurface::setScale(double scale)
@@ -216,16 +220,32 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
 {
     left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, image_.width());
-    bottom = std::min(bottom, image_.height());
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
     if (right <= left || bottom <= top)
         return;
     if (static_cast<qint64>(right - left) * (bottom - top) >= kDeferredFillArea) {
         if (pendingFills_.size() >= kMaxPendingFills)
             settleAll();
-        if (pendingFills_.empty())
-            settledFills_.assign(static_cast<std::size_t>(image_.height()), 0);
+        if (pendingFills_.empty()) {
+            settledFills_.assign(static_cast<std::size_t>(height_), 0);
+            queuedRuns_.resize(static_cast<std::size_t>(height_));
+        }
+        // Runs waiting on these rows came before this fill.
+        for (int y = top; y < bottom; ++y) {
+            if (!queuedRuns_[static_cast<std::size_t>(y)].empty())
+                settleRows(y, y + 1);
+        }
         pendingFills_.push_back({left, top, right, bottom, colour});
+        return;
+    }
+    // A small fill on rows that are still waiting waits with them, to be
+    // written while the row is written anyway.
+    if (!pendingFills_.empty() &&
+        std::all_of(settledFills_.begin() + top, settledFills_.begin() + bottom,
+                    [this](std::size_t settled) { return settled < pendingFills_.size(); })) {
+        for (int y = top; y < bottom; ++y)
+            queuedRuns_[static_cast<std::size_t>(y)].push_back({left, right, colour});
         return;
     }
     settleRows(top, bottom);
@@ -239,25 +259,22 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
 
 // Writes the waiting fills to rows top .. bottom-1 as if they had been
 // written in the order they came, but every pixel once and each row from
-// left to right. Neighbouring rows that the same fills cover get the same
-// pixels, so they are written along with the wanted ones: one request in the
-// middle of the plot writes the whole plot.
+// left to right; neighbouring rows that the same fills cover share the work
+// of finding their spans. Other rows keep waiting, so that the small fills
+// drawn on them later are written while the row is at hand.
 void QtChartSurface::settleRows(int top, int bottom)
 {
     if (pendingFills_.empty())
         return;
     top = std::max(top, 0);
-    bottom = std::min(bottom, image_.height());
+    bottom = std::min(bottom, height_);
     for (int y = top; y < bottom; ++y) {
         if (settledFills_[static_cast<std::size_t>(y)] == pendingFills_.size())
             continue;
-        int first = y;
         int last = y + 1;
-        while (first > 0 && sameFills(first - 1, y))
-            --first;
-        while (last < image_.height() && sameFills(last, y))
+        while (last < bottom && sameFills(last, y))
             ++last;
-        settleRun(first, last);
+        settleRun(y, last);
         y = last - 1;
     }
 }
@@ -286,6 +303,10 @@ void QtChartSurface::settleRun(int first, int last)
         auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
         for (const PendingFill& span : spans_)
             fillRow(row + span.left, span.right - span.left, span.colour);
+        auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
+        for (const RowRun& run : queued)
+            fillRow(row + run.left, run.right - run.left, run.colour);
+        queued.clear();
         settledFills_[static_cast<std::size_t>(y)] = pendingFills_.size();
     }
 }
@@ -339,7 +360,7 @@ void QtChartSurface::fillUncovered(int left, int right, QRgb colour)
 
 void QtChartSurface::settleAll()
 {
-    settleRows(0, image_.height());
+    settleRows(0, height_);
     pendingFills_.clear();
 }
 
@@ -396,11 +417,6 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
         painter.setClipRect(box.translated(offset));
         painter.drawLine(from + offset, to + offset);
     }
-}
-
-bool IsXMajor(QPoint from, QPoint to)
-{
-    return std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
 }
 
 QRect LineBoxWithoutEndPoint(QPoint from, QPoint to)
