@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace cyclo {
 namespace {
@@ -244,8 +245,14 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
     if (!pendingFills_.empty() &&
         std::all_of(settledFills_.begin() + top, settledFills_.begin() + bottom,
                     [this](std::size_t settled) { return settled < pendingFills_.size(); })) {
-        for (int y = top; y < bottom; ++y)
-            queuedRuns_[static_cast<std::size_t>(y)].push_back({left, right, colour});
+        for (int y = top; y < bottom; ++y) {
+            auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
+            // A flat stretch of a curve comes pixel by pixel: one run.
+            if (!queued.empty() && queued.back().right == left && queued.back().colour == colour)
+                queued.back().right = right;
+            else
+                queued.push_back({left, right, colour});
+        }
         return;
     }
     settleRows(top, bottom);
@@ -299,10 +306,23 @@ void QtChartSurface::settleRun(int first, int last)
     collectSpans(first, settledFills_[static_cast<std::size_t>(first)]);
     uchar* const bits = image_.bits();
     const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
+    // Rows the fills cover from edge to edge are all alike: put the row
+    // together once and copy it, one call per row instead of one per span.
+    const bool wholeRows = last - first > 1 && covered_.size() == 1 &&
+                           covered_.front().first <= 0 && covered_.front().second >= width_;
+    if (wholeRows) {
+        rowBuffer_.resize(static_cast<std::size_t>(width_));
+        for (const PendingFill& span : spans_)
+            fillRow(rowBuffer_.data() + span.left, span.right - span.left, span.colour);
+    }
     for (int y = first; y < last; ++y) {
         auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
-        for (const PendingFill& span : spans_)
-            fillRow(row + span.left, span.right - span.left, span.colour);
+        if (wholeRows) {
+            std::memcpy(row, rowBuffer_.data(), rowBuffer_.size() * sizeof(QRgb));
+        } else {
+            for (const PendingFill& span : spans_)
+                fillRow(row + span.left, span.right - span.left, span.colour);
+        }
         auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
         for (const RowRun& run : queued)
             fillRow(row + run.left, run.right - run.left, run.colour);

@@ -135,6 +135,7 @@ private:
     std::vector<std::vector<RowRun>> queuedRuns_;
     std::vector<std::pair<int, int>> covered_; // scratch of settleRows
     std::vector<PendingFill> spans_;           // scratch of settleRows
+    std::vector<QRgb> rowBuffer_;              // scratch of settleRun
     // The chart draws the same few dozen labels at every redraw.
     std::map<std::string, RenderedText, std::less<>> texts_;
 };
