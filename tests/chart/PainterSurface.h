@@ -92,8 +92,8 @@ public:
         if (from == to)
             return;
         const bool xMajor = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
-        const QRect endLine = xMajor ? QRect(to.x(), 0, 1, image_.height())
-                                     : QRect(0, to.y(), image_.width(), 1);
+        const QRect endLine =
+            xMajor ? QRect(to.x(), 0, 1, image_.height()) : QRect(0, to.y(), image_.width(), 1);
         QPainter painter(&image_);
         painter.setPen(thinPen());
         painter.setClipRegion(QRegion(image_.rect()).subtracted(endLine));

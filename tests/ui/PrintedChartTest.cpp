@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 #include <numeric>
 
