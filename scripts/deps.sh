@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev          # unit and widget tests
   libbenchmark-dev                   # the bench target
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
-  poppler-utils                      # pdftotext, to read printed pages back in tests
+  poppler-utils                      # pdftotext and pdftoppm, to read printed pages back in tests
   ncal                               # cal, an independent month layout for the calendar tests
 )
 
