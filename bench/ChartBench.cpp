@@ -1,6 +1,6 @@
 // The month chart drawn on the Qt raster surface at the chart window's design
-// size, a laptop screen and a 4K screen, each beside one plain fill of an
-// image of the same size as the baseline.
+// size at 100, 150 and 200 %, a laptop screen and a 4K screen at 100 and 200 %,
+// each beside one plain fill of an image of the same size as the baseline.
 
 #include "chart/MonthChart.h"
 #include "chart/QtChartSurface.h"
@@ -28,24 +28,30 @@ void ensureGuiApplication()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
+// Width and height in device pixels, and the device pixel ratio in percent.
 void BM_ChartRedraw(benchmark::State& state)
 {
     ensureGuiApplication();
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const double ratio = static_cast<double>(state.range(2)) / 100.0;
     cyclo::QtChartSurface surface(size);
     cyclo::ChartState chart;
     chart.ChartBirth = {1981, 4, 8};
     chart.ChartView = {2001, 9, 15};
     for (auto _ : state) {
-        cyclo::DrawChart(surface, chart);
+        cyclo::DrawChart(surface, chart, ratio);
         benchmark::DoNotOptimize(surface.image().constBits());
     }
     state.SetLabel("4 curves");
 }
 BENCHMARK(BM_ChartRedraw)
-    ->Args({418, 283})
-    ->Args({1280, 800})
-    ->Args({3840, 2160})
+    ->ArgNames({"width", "height", "ratio%"})
+    ->Args({418, 283, 100})
+    ->Args({836, 566, 200})
+    ->Args({627, 424, 150})
+    ->Args({1280, 800, 100})
+    ->Args({3840, 2160, 100})
+    ->Args({3840, 2160, 200})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_ImageFillBaseline(benchmark::State& state)
@@ -58,7 +64,10 @@ void BM_ImageFillBaseline(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImageFillBaseline)
+    ->ArgNames({"width", "height"})
     ->Args({418, 283})
+    ->Args({836, 566})
+    ->Args({627, 424})
     ->Args({1280, 800})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);

@@ -32,6 +32,11 @@ public:
     [[nodiscard]] virtual int width() const = 0;
     [[nodiscard]] virtual int height() const = 0;
 
+    // The drawing's scale: device pixels per pixel of the chart's layout.
+    // Texts are drawn and measured in the chart font at that scale; every
+    // other length is already in device pixels.
+    virtual void setScale(double scale) = 0;
+
     // The brush fills rectangles and, when solid, text cells.
     virtual void setSolidBrush(Rgb colour) = 0;
     virtual void setClearBrush() = 0;

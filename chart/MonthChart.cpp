@@ -1,5 +1,6 @@
 #include "chart/MonthChart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -7,6 +8,8 @@
 namespace cyclo {
 namespace {
 
+// The layout in pixels at scale 1; a drawing at scale r multiplies each by r
+// and rounds it once.
 constexpr int kLeftMargin = 50;   // plot pixel x lies in column kLeftMargin + x
 constexpr int kRightMargin = 5;   // columns right of the plot
 constexpr int kLabelRows = 20;    // rows under the plot for the day numbers
@@ -14,9 +17,12 @@ constexpr int kAmplitudeGap = 10; // the +100 % line lies this many rows below t
 constexpr int kBandTop = 5;       // first row of the day bands
 constexpr int kFrameTop = 4;
 constexpr int kTickHalfLength = 5;
-constexpr int kScaleSteps = 10; // 100 % to -100 % in steps of 20 %
+constexpr int kThinLine = 1; // ticks and frame
 constexpr int kZeroLineWidth = 3;
-constexpr int kCurvePasses = 2; // each curve twice, one row apart: 2 pixels thick
+constexpr int kCurvePen = 1;
+constexpr int kCurvePassOffset = 1; // each curve twice, one row apart: 2 pixels thick
+
+constexpr int kScaleSteps = 10; // 100 % to -100 % in steps of 20 %
 constexpr double kHalfTurn = 180.0;
 constexpr double kFullTurnDegrees = 360.0;
 constexpr std::int64_t kDegreesPerTurn = 360;
@@ -24,8 +30,48 @@ constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 using YTable = std::array<int, kSinTableSize>;
 
+// The layout's lengths at the drawing's scale, in device pixels.
+struct Layout
+{
+    int left = kLeftMargin;
+    int right = kRightMargin;
+    int labelRows = kLabelRows;
+    int amplitudeGap = kAmplitudeGap;
+    int bandTop = kBandTop;
+    int frameTop = kFrameTop;
+    int tickHalfLength = kTickHalfLength;
+    int thinLine = kThinLine;
+    int zeroLineWidth = kZeroLineWidth;
+    int curvePen = kCurvePen;
+    int curvePassOffset = kCurvePassOffset;
+};
+
+Layout layoutAt(double scale)
+{
+    const auto scaled = [scale](int length) {
+        return static_cast<int>(std::lround(length * scale));
+    };
+    // Lines stay at least one pixel wide however small the scale.
+    const auto pen = [&scaled](int width) { return std::max(scaled(width), 1); };
+    Layout layout;
+    layout.left = scaled(kLeftMargin);
+    layout.right = scaled(kRightMargin);
+    layout.labelRows = scaled(kLabelRows);
+    layout.amplitudeGap = scaled(kAmplitudeGap);
+    layout.bandTop = scaled(kBandTop);
+    layout.frameTop = scaled(kFrameTop);
+    layout.tickHalfLength = scaled(kTickHalfLength);
+    layout.thinLine = pen(kThinLine);
+    layout.zeroLineWidth = pen(kZeroLineWidth);
+    layout.curvePen = pen(kCurvePen);
+    layout.curvePassOffset = pen(kCurvePassOffset);
+    return layout;
+}
+
 struct Geometry
 {
+    Layout layout;
+    int L = 0;      // left margin
     int w = 0;      // plot width in pixels
     int hb = 0;     // bottom row of the plot
     int mid = 0;    // row of the zero line
@@ -34,13 +80,15 @@ struct Geometry
     double ppd = 0; // pixels per day
 };
 
-Geometry computeGeometry(const ChartSurface& surface, const ChartState& state)
+Geometry computeGeometry(const ChartSurface& surface, const ChartState& state, double scale)
 {
     Geometry g;
-    g.w = surface.width() - kRightMargin - kLeftMargin;
-    g.hb = surface.height() - kLabelRows;
+    g.layout = layoutAt(scale);
+    g.L = g.layout.left;
+    g.w = surface.width() - g.layout.right - g.L;
+    g.hb = surface.height() - g.layout.labelRows;
     g.mid = g.hb / 2;
-    g.A = g.mid - kAmplitudeGap;
+    g.A = g.mid - g.layout.amplitudeGap;
     g.days = DaysInMonth(state.ChartView.Year, state.ChartView.Month);
     g.ppd = g.w > 0 && g.days > 0 ? static_cast<double>(g.w) / g.days : 0.0;
     return g;
@@ -80,14 +128,14 @@ void drawDayBands(ChartSurface& surface, const Geometry& g, const ChartState& st
         else
             surface.setSolidBrush(k % 2 != 0 ? kChartSilver : kChartGrey);
         if (prevX != -1)
-            surface.fillRect(prevX + kLeftMargin, kBandTop, x + kLeftMargin, g.hb + 1);
+            surface.fillRect(prevX + g.L, g.layout.bandTop, x + g.L, g.hb + 1);
         const int b = x - prevX + 1;
         prevX = x;
         if (++changes == 2) {
             surface.setClearBrush();
             const std::string label = std::to_string(k + 1);
-            const int tx = x + kLeftMargin + b / 2 - surface.textWidth(label) / 2;
-            if (k + 1 <= g.days && tx < g.w + kLeftMargin)
+            const int tx = x + g.L + b / 2 - surface.textWidth(label) / 2;
+            if (k + 1 <= g.days && tx < g.w + g.L)
                 surface.textOut(tx, g.hb + 1, label);
             changes = 0;
         }
@@ -102,12 +150,12 @@ void drawScale(ChartSurface& surface, const Geometry& g)
     // The ticks are always black and thin, whatever pen an earlier drawing on
     // this surface left behind.
     surface.setPenColour(kChartBlack);
-    surface.setPenWidth(1);
+    surface.setPenWidth(g.layout.thinLine);
     int lastBottom = -1;
     for (int i = 0; i <= kScaleSteps; ++i) {
         const int y = (g.mid - g.A) + static_cast<int>(std::int64_t{2} * g.A * i / kScaleSteps);
-        surface.moveTo(kLeftMargin - kTickHalfLength, y);
-        surface.lineTo(kLeftMargin + kTickHalfLength, y);
+        surface.moveTo(g.L - g.layout.tickHalfLength, y);
+        surface.lineTo(g.L + g.layout.tickHalfLength, y);
         const int percent = (kScaleSteps - i) * 200 / kScaleSteps - 100;
         const std::string label = std::to_string(percent) + " %";
         const int th = surface.textHeight(label);
@@ -118,16 +166,21 @@ void drawScale(ChartSurface& surface, const Geometry& g)
     }
 }
 
+// A frame of thin lines round the plot: its outer edge runs along column
+// L - t, row frameTop and the column right of the plot, its inner edge along
+// column L - 1, row frameTop + t - 1 and row hb, for lines t pixels wide.
 void drawFrameAndZeroLine(ChartSurface& surface, const Geometry& g)
 {
     surface.setClearBrush();
     surface.setPenColour(kChartBlack);
     surface.setPenWidth(1);
-    surface.frameRect(kLeftMargin - 1, kFrameTop, g.w + kLeftMargin + 1, g.hb + 1);
+    const int t = g.layout.thinLine;
+    for (int i = 0; i < t; ++i)
+        surface.frameRect(g.L - t + i, g.layout.frameTop + i, g.w + g.L + t - i, g.hb + 1 - i);
 
-    surface.setPenWidth(kZeroLineWidth);
-    surface.moveTo(kLeftMargin, g.mid);
-    surface.lineTo(g.w + kLeftMargin, g.mid);
+    surface.setPenWidth(g.layout.zeroLineWidth);
+    surface.moveTo(g.L, g.mid);
+    surface.lineTo(g.w + g.L, g.mid);
     surface.setPenWidth(1);
 }
 
@@ -139,8 +192,8 @@ void drawCurve(ChartSurface& surface, const Geometry& g, const YTable& rows, std
 {
     const double step = (kFullTurnDegrees / curve.period) / g.ppd;
     surface.setPenColour(curve.colour);
-    surface.setPenWidth(1);
-    for (int offset = 0; offset < kCurvePasses; ++offset) {
+    surface.setPenWidth(g.layout.curvePen);
+    for (const int offset : {0, g.layout.curvePassOffset}) {
         double angle = static_cast<double>(start) * step + kHalfTurn;
         for (int x = 1; x <= g.w; ++x) {
             angle += step;
@@ -150,19 +203,23 @@ void drawCurve(ChartSurface& surface, const Geometry& g, const YTable& rows, std
                 r += kDegreesPerTurn;
             const int y = rows[static_cast<std::size_t>(r)] + offset;
             if (x == 1)
-                surface.moveTo(x + kLeftMargin, y);
+                surface.moveTo(x + g.L, y);
             else
-                surface.lineTo(x + kLeftMargin, y);
+                surface.lineTo(x + g.L, y);
         }
     }
 }
 
-void drawMonthChart(ChartSurface& surface, const ChartState& state, Rgb background)
+void drawMonthChart(ChartSurface& surface, const ChartState& state, double scale, Rgb background)
 {
+    // A scale that is no number or not positive draws at the design size.
+    if (!(scale > 0.0 && scale <= kMaxChartScale))
+        scale = 1.0;
+    surface.setScale(scale);
     surface.setSolidBrush(background);
     surface.fillRect(0, 0, surface.width(), surface.height());
 
-    const Geometry g = computeGeometry(surface, state);
+    const Geometry g = computeGeometry(surface, state, scale);
     if (!drawable(g))
         return;
     const YTable rows = makeYTable(g);
@@ -194,14 +251,14 @@ const std::array<double, kSinTableSize>& SinTable()
     return table;
 }
 
-void DrawChart(ChartSurface& surface, const ChartState& state)
+void DrawChart(ChartSurface& surface, const ChartState& state, double scale)
 {
-    drawMonthChart(surface, state, kChartSilver);
+    drawMonthChart(surface, state, scale, kChartSilver);
 }
 
-void zeichneBitmap(ChartSurface& surface, const ChartState& state)
+void zeichneBitmap(ChartSurface& surface, const ChartState& state, double scale)
 {
-    drawMonthChart(surface, state, kChartWhite);
+    drawMonthChart(surface, state, scale, kChartWhite);
 }
 
 } // namespace cyclo

@@ -23,10 +23,16 @@ inline constexpr int kSinTableSize = 361;
 // never evaluates a sine.
 [[nodiscard]] const std::array<double, kSinTableSize>& SinTable();
 
-// The chart on a silver background, as the chart window shows it.
-void DrawChart(ChartSurface& surface, const ChartState& state);
+// The largest scale a chart is drawn at: a printer of 4800 dots per inch.
+inline constexpr double kMaxChartScale = 50.0;
+
+// The chart on a silver background, as the chart window shows it, filling the
+// surface, whose pixels are device pixels: at `scale` r every length of the
+// layout is r times its size at 1 (rounded once), and bands, ticks and
+// curves are computed for every device column.
+void DrawChart(ChartSurface& surface, const ChartState& state, double scale = 1.0);
 
 // The same chart on a white background, for printing.
-void zeichneBitmap(ChartSurface& surface, const ChartState& state);
+void zeichneBitmap(ChartSurface& surface, const ChartState& state, double scale = 1.0);
 
 } // namespace cyclo

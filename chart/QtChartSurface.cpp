@@ -1,57 +1,40 @@
 #include "chart/QtChartSurface.h"
 
+#include "chart/QtChartStyle.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace cyclo {
 namespace {
 
-// The chart's text font; fontconfig (or the program's substitution) picks the
-// nearest sans serif face where this one is missing.
-constexpr const char* kFontFamily = "MS Sans Serif";
-constexpr int kFontPointSize = 8;
-// The chart is laid out in pixels for 96 dots per inch, where 8 points are
-// 11 pixels; the image says so, whatever screen the program runs on.
-constexpr int kDotsPerMeter96Dpi = 3780;
-// Texts are in the window-text colour of the classic scheme, so the chart's
-// colours stay the same whatever style the desktop has.
-constexpr QRgb kWindowTextColour = 0xff000000;
 // Fills of at least this many pixels wait to be written row by row; the
 // limit on waiting fills keeps the bookkeeping small.
 constexpr qint64 kDeferredFillArea = 1024;
 constexpr std::size_t kMaxPendingFills = 128;
 constexpr std::size_t kMaxCachedTexts = 256;
 
-QRgb toQRgb(Rgb colour)
-{
-    return qRgb(colour.red, colour.green, colour.blue);
-}
-
-QFont chartFont()
-{
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPointSize(kFontPointSize);
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-    return font;
-}
-
-QImage makeBitmap(QSize size)
+// A white bitmap of `size` device pixels, its resolution in dots per meter
+// saying how large the chart font's points are.
+QImage makeBitmap(QSize size, int dotsPerMeter)
 {
     QImage image(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
-    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     return image;
 }
 
 // Metrics for the chart's resolution, whatever size (even none) the bitmap has.
-QFontMetrics chartMetrics(const QFont& font)
+QFontMetrics chartMetrics(const QFont& font, int dotsPerMeter)
 {
-    const QImage reference = makeBitmap(QSize(1, 1));
+    const QImage reference = makeBitmap(QSize(1, 1), dotsPerMeter);
     return QFontMetrics(font, &reference);
 }
 
@@ -69,16 +52,12 @@ void fillRow(QRgb* row, int count, QRgb colour)
         row[i] = colour;
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QtChartSurface::QtChartSurface(QSize size)
-    : image_(makeBitmap(size)), font_(chartFont()), metrics_(chartMetrics(font_)),
-      brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
+    : image_(makeBitmap(size, kDotsPerMeter96Dpi)), font_(ChartFont()),
+      metrics_(chartMetrics(font_, kDotsPerMeter96Dpi)), width_(image_.width()),
+      height_(image_.height()), brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
 {}
 
 void QtChartSurface::resize(QSize size)
@@ -86,7 +65,25 @@ void QtChartSurface::resize(QSize size)
     if (size == image_.size())
         return;
     pendingFills_.clear();
-    image_ = makeBitmap(size);
+    for (auto& queued : queuedRuns_)
+        queued.clear();
+    image_ = makeBitmap(size, dotsPerMeter_);
+    image_.setDevicePixelRatio(scale_);
+    width_ = image_.width();
+    height_ = image_.height();
+}
+
+void QtChartSurface::setScale(double scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    dotsPerMeter_ = static_cast<int>(std::lround(kDotsPerMeter96Dpi * scale));
+    metrics_ = chartMetrics(font_, dotsPerMeter_);
+    texts_.clear();
+    image_.setDotsPerMeterX(dotsPerMeter_);
+    image_.setDotsPerMeterY(dotsPerMeter_);
+    image_.setDevicePixelRatio(scale);
 }
 
 const QImage& QtChartSurface::image()
@@ -124,12 +121,8 @@ void QtChartSurface::fillRect(int left, int top, int right, int bottom)
 
 void QtChartSurface::frameRect(int left, int top, int right, int bottom)
 {
-    if (right <= left || bottom <= top)
-        return;
-    fillPixels(left, top, right, top + 1, pen_);
-    fillPixels(left, bottom - 1, right, bottom, pen_);
-    fillPixels(left, top, left + 1, bottom, pen_);
-    fillPixels(right - 1, top, right, bottom, pen_);
+    FrameWithFills(left, top, right, bottom,
+                   [this](int l, int t, int r, int b) { fillPixels(l, t, r, b, pen_); });
 }
 
 void QtChartSurface::moveTo(int x, int y)
@@ -199,12 +192,13 @@ const QtChartSurface::RenderedText& QtChartSurface::rendered(std::string_view te
     cell.width = metrics_.horizontalAdvance(s);
     // Room around the cell for glyphs that reach past it.
     const int margin = metrics_.height();
-    QImage scratch = makeBitmap(QSize(cell.width + 2 * margin, 3 * metrics_.height()));
+    QImage scratch =
+        makeBitmap(QSize(cell.width + 2 * margin, 3 * metrics_.height()), dotsPerMeter_);
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font_);
-        painter.setPen(QColor::fromRgb(kWindowTextColour));
+        painter.setPen(toQColor(kWindowTextColour));
         painter.drawText(QPoint(margin, margin + metrics_.ascent()), s);
     }
     const QRgb white = qRgb(255, 255, 255);
@@ -227,16 +221,38 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
 {
     left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, image_.width());
-    bottom = std::min(bottom, image_.height());
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
     if (right <= left || bottom <= top)
         return;
     if (static_cast<qint64>(right - left) * (bottom - top) >= kDeferredFillArea) {
         if (pendingFills_.size() >= kMaxPendingFills)
             settleAll();
-        if (pendingFills_.empty())
-            settledFills_.assign(static_cast<std::size_t>(image_.height()), 0);
+        if (pendingFills_.empty()) {
+            settledFills_.assign(static_cast<std::size_t>(height_), 0);
+            queuedRuns_.resize(static_cast<std::size_t>(height_));
+        }
+        // Runs waiting on these rows came before this fill.
+        for (int y = top; y < bottom; ++y) {
+            if (!queuedRuns_[static_cast<std::size_t>(y)].empty())
+                settleRows(y, y + 1);
+        }
         pendingFills_.push_back({left, top, right, bottom, colour});
+        return;
+    }
+    // A small fill on rows that are still waiting waits with them, to be
+    // written while the row is written anyway.
+    if (!pendingFills_.empty() &&
+        std::all_of(settledFills_.begin() + top, settledFills_.begin() + bottom,
+                    [this](std::size_t settled) { return settled < pendingFills_.size(); })) {
+        for (int y = top; y < bottom; ++y) {
+            auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
+            // A flat stretch of a curve comes pixel by pixel: one run.
+            if (!queued.empty() && queued.back().right == left && queued.back().colour == colour)
+                queued.back().right = right;
+            else
+                queued.push_back({left, right, colour});
+        }
         return;
     }
     settleRows(top, bottom);
@@ -250,25 +266,22 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
 
 // Writes the waiting fills to rows top .. bottom-1 as if they had been
 // written in the order they came, but every pixel once and each row from
-// left to right. Neighbouring rows that the same fills cover get the same
-// pixels, so they are written along with the wanted ones: one request in the
-// middle of the plot writes the whole plot.
+// left to right; neighbouring rows that the same fills cover share the work
+// of finding their spans. Other rows keep waiting, so that the small fills
+// drawn on them later are written while the row is at hand.
 void QtChartSurface::settleRows(int top, int bottom)
 {
     if (pendingFills_.empty())
         return;
     top = std::max(top, 0);
-    bottom = std::min(bottom, image_.height());
+    bottom = std::min(bottom, height_);
     for (int y = top; y < bottom; ++y) {
         if (settledFills_[static_cast<std::size_t>(y)] == pendingFills_.size())
             continue;
-        int first = y;
         int last = y + 1;
-        while (first > 0 && sameFills(first - 1, y))
-            --first;
-        while (last < image_.height() && sameFills(last, y))
+        while (last < bottom && sameFills(last, y))
             ++last;
-        settleRun(first, last);
+        settleRun(y, last);
         y = last - 1;
     }
 }
@@ -293,10 +306,27 @@ void QtChartSurface::settleRun(int first, int last)
     collectSpans(first, settledFills_[static_cast<std::size_t>(first)]);
     uchar* const bits = image_.bits();
     const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
+    // Rows the fills cover from edge to edge are all alike: put the row
+    // together once and copy it, one call per row instead of one per span.
+    const bool wholeRows = last - first > 1 && covered_.size() == 1 &&
+                           covered_.front().first <= 0 && covered_.front().second >= width_;
+    if (wholeRows) {
+        rowBuffer_.resize(static_cast<std::size_t>(width_));
+        for (const PendingFill& span : spans_)
+            fillRow(rowBuffer_.data() + span.left, span.right - span.left, span.colour);
+    }
     for (int y = first; y < last; ++y) {
         auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
-        for (const PendingFill& span : spans_)
-            fillRow(row + span.left, span.right - span.left, span.colour);
+        if (wholeRows) {
+            std::memcpy(row, rowBuffer_.data(), rowBuffer_.size() * sizeof(QRgb));
+        } else {
+            for (const PendingFill& span : spans_)
+                fillRow(row + span.left, span.right - span.left, span.colour);
+        }
+        auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
+        for (const RowRun& run : queued)
+            fillRow(row + run.left, run.right - run.left, run.colour);
+        queued.clear();
         settledFills_[static_cast<std::size_t>(y)] = pendingFills_.size();
     }
 }
@@ -350,7 +380,7 @@ void QtChartSurface::fillUncovered(int left, int right, QRgb colour)
 
 void QtChartSurface::settleAll()
 {
-    settleRows(0, image_.height());
+    settleRows(0, height_);
     pendingFills_.clear();
 }
 
@@ -391,7 +421,11 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
     const QRect box = LineBoxWithoutEndPoint(from, to);
 
     settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
-    QPainter painter(&image_);
+    // The bitmap's own pixels, without its device pixel ratio: coordinates
+    // here are device pixels already.
+    QImage pixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                  image_.format());
+    QPainter painter(&pixels);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen{QColor::fromRgb(pen_)};
     pen.setWidth(1);
@@ -403,11 +437,6 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
         painter.setClipRect(box.translated(offset));
         painter.drawLine(from + offset, to + offset);
     }
-}
-
-bool IsXMajor(QPoint from, QPoint to)
-{
-    return std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
 }
 
 QRect LineBoxWithoutEndPoint(QPoint from, QPoint to)

@@ -1,10 +1,12 @@
 #pragma once
 // The chart surface on a Qt raster image (RGB32), with the pixel conventions
 // of ChartSurface reproduced exactly and no anti-aliasing anywhere, text
-// included. The chart window keeps one as its bitmap and copies image() to
-// the screen in one operation.
+// included. The chart window keeps one as its bitmap, sized in the screen's
+// device pixels, and copies image() to the screen in one operation; the
+// image's device pixel ratio is the drawing's scale.
 
 #include "chart/ChartSurface.h"
+#include "chart/QtChartStyle.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -13,6 +15,7 @@
 #include <QRect>
 #include <QSize>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -22,7 +25,10 @@
 namespace cyclo {
 
 // Whether a line runs at least as far across as down.
-[[nodiscard]] bool IsXMajor(QPoint from, QPoint to);
+[[nodiscard]] inline bool IsXMajor(QPoint from, QPoint to)
+{
+    return std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+}
 
 // Qt draws both end points of a line with a thin square-cap pen; clipped to
 // this box -- the line's bounding box less the end point's column (or row)
@@ -36,16 +42,17 @@ public:
     // white brush. Needs a QGuiApplication for the font.
     explicit QtChartSurface(QSize size = {});
 
-    // Gives the bitmap a new size, white all over; the same size keeps the
-    // bitmap as it is.
+    // Gives the bitmap a new size in device pixels, white all over; the same
+    // size keeps the bitmap as it is.
     void resize(QSize size);
 
     // The bitmap with everything drawn so far.
     [[nodiscard]] const QImage& image();
     [[nodiscard]] const QFont& font() const { return font_; }
 
-    [[nodiscard]] int width() const override { return image_.width(); }
-    [[nodiscard]] int height() const override { return image_.height(); }
+    [[nodiscard]] int width() const override { return width_; }
+    [[nodiscard]] int height() const override { return height_; }
+    void setScale(double scale) override;
     void setSolidBrush(Rgb colour) override;
     void setClearBrush() override;
     void setPenColour(Rgb colour) override;
@@ -75,6 +82,14 @@ private:
         std::vector<Pixel> pixels;
     };
 
+    // A small fill of one row not yet written to the bitmap.
+    struct RowRun
+    {
+        int left;
+        int right;
+        QRgb colour;
+    };
+
     // A large fill not yet written to the bitmap.
     struct PendingFill
     {
@@ -97,21 +112,30 @@ private:
     void drawLineWithPainter(QPoint from, QPoint to, int thickness);
 
     QImage image_;
+    double scale_ = 1.0;
+    int dotsPerMeter_ = kDotsPerMeter96Dpi;
     QFont font_;
     QFontMetrics metrics_;
+    int width_;  // the bitmap's, kept at hand for every
+    int height_; // clipping of every pixel run
     QRgb brush_;
     bool brushClear_ = false;
     QRgb pen_;
     int penWidth_ = 1;
     QPoint position_;
     // Large fills are written row by row, all of a row's fills at once, just
-    // before anything else touches that row: the whole background and the
-    // day bands over it then cost one pass over the memory instead of two.
+    // before anything other than a small fill touches that row: the whole
+    // background, the day bands over it and the curves' pixels then cost one
+    // pass over the memory.
     // settledFills_[y] counts the pending fills already written to row y.
     std::vector<PendingFill> pendingFills_;
     std::vector<std::size_t> settledFills_;
+    // Small fills on rows still waiting for large ones, per row, in order;
+    // they follow every pending large fill on their row.
+    std::vector<std::vector<RowRun>> queuedRuns_;
     std::vector<std::pair<int, int>> covered_; // scratch of settleRows
     std::vector<PendingFill> spans_;           // scratch of settleRows
+    std::vector<QRgb> rowBuffer_;              // scratch of settleRun
     // The chart draws the same few dozen labels at every redraw.
     std::map<std::string, RenderedText, std::less<>> texts_;
 };

@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev          # unit and widget tests
   libbenchmark-dev                   # the bench target
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
-  poppler-utils                      # pdftotext, to read printed pages back in tests
+  poppler-utils                      # pdftotext and pdftoppm, to read printed pages back in tests
   ncal                               # cal, an independent month layout for the calendar tests
   # The Qt-free core cross-built for Windows and tested under Wine
   g++-mingw-w64-x86-64-posix         # MinGW-w64 with std::thread

@@ -2,6 +2,7 @@
 
 #include "assets/Artwork.h"
 #include "chart/MonthChart.h"
+#include "chart/QtChartStyle.h"
 #include "controls/Clock.h"
 #include "controls/QtDate.h"
 #include "controls/RepeatTimer.h"
@@ -26,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <cmath>
 #include <functional>
 
 namespace cyclo {
@@ -55,16 +57,9 @@ constexpr int kNameLabelHeight = 24;
 constexpr int kDateLabelHeight = 26;
 constexpr int kStatusBarHeight = 19;
 
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 const QColor kLegendShadow(128, 128, 128);
 
 constexpr const char* kWindowCaption = kProgramName;
-
-QColor toQColor(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
 
 // The paint area: hands its painter to the window, which draws the whole
 // area in one copy, so nothing needs to be erased first.
@@ -170,7 +165,7 @@ void TBioForm::createSideColumn()
     LiveDays = new ShadowLabel(sideColumn_);
     LiveDays->setObjectName(QStringLiteral("LiveDays"));
     LiveDays->setFont(NamedFont("Times New Roman", 12, true));
-    LiveDays->setTextColor(kNavy);
+    LiveDays->setTextColor(toQColor(kNavy));
     LiveDays->move(kLiveDaysPos);
 }
 
@@ -216,8 +211,8 @@ void TBioForm::createChartColumn()
         label->setTextColor(colour);
         return label;
     };
-    NameLabel = makeTitle("NameLabel", 16, kNavy);
-    DateLabel = makeTitle("DateLabel", 18, kMaroon);
+    NameLabel = makeTitle("NameLabel", 16, toQColor(kNavy));
+    DateLabel = makeTitle("DateLabel", 18, toQColor(kMaroon));
 
     PaintBox1 = new PaintBox(
         [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);
@@ -430,11 +425,16 @@ void TBioForm::redrawChart()
     PaintBox1->update();
 }
 
+// The chart is drawn in the screen's device pixels at its device pixel ratio
+// (the paint area's size times the ratio, rounded up so that every device
+// pixel is covered) and copied in one operation.
 void TBioForm::PaintBox1Paint(QPainter& painter, QSize size)
 {
-    bitmap_.resize(size);
-    DrawChart(bitmap_, chart_);
-    painter.drawImage(0, 0, bitmap_.image());
+    const qreal ratio = painter.device()->devicePixelRatio();
+    bitmap_.resize(QSize(static_cast<int>(std::ceil(size.width() * ratio)),
+                         static_cast<int>(std::ceil(size.height() * ratio))));
+    DrawChart(bitmap_, chart_, ratio);
+    painter.drawImage(QPoint(0, 0), bitmap_.image());
 }
 
 } // namespace cyclo

@@ -1,9 +1,10 @@
 #include "ui/ChartPrinting.h"
 
 #include "chart/MonthChart.h"
+#include "chart/PrintChartSurface.h"
+#include "chart/QtChartStyle.h"
 #include "ui/DayTexts.h"
 #include "ui/FormSupport.h"
-#include "ui/PrintChartSurface.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,11 +17,6 @@ namespace {
 
 // The chart keeps the proportions of the chart window's design size.
 constexpr double kChartAspect = 418.0 / 283.0;
-// The chart is laid out in screen pixels of 1/96 inch, as on the screen, and
-// rasterised at up to four image pixels per screen pixel (384 dots per inch
-// on a fine printer): sharp lines and letters at a moderate image size.
-constexpr double kScreenDpi = 96.0;
-constexpr int kMaxChartScale = 4;
 constexpr double kPointsPerInch = 72.0;
 
 // Gaps and sizes on paper, in points.
@@ -32,8 +28,6 @@ constexpr double kSwatchThickness = 2.5;
 constexpr double kSwatchGap = 6.0;
 constexpr int kLegendPointSize = 10;
 
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 const QColor kHiddenCurveText(128, 128, 128);
 
 class PageLayout
@@ -70,21 +64,12 @@ public:
         return points(kLegendGap) + static_cast<int>(texts.size()) * legendRowHeight();
     }
 
-    // The chart at its place: laid out in screen pixels and drawn at up to
-    // four times their resolution.
+    // The chart at its place, drawn in the printer's dots at the printer's
+    // scale: its layout as on a screen of the printer's resolution.
     void chart(const ChartState& state, const QRect& place) const
     {
-        const double screenPixelsPerDot = kScreenDpi / dpi_;
-        const QSize logical(std::max(1, static_cast<int>(place.width() * screenPixelsPerDot)),
-                            std::max(1, static_cast<int>(place.height() * screenPixelsPerDot)));
-        const int scale =
-            std::clamp(static_cast<int>(std::lround(dpi_ / kScreenDpi)), 1, kMaxChartScale);
-        PrintChartSurface surface(logical, scale);
-        zeichneBitmap(surface, state);
-        painter_.save();
-        painter_.setRenderHint(QPainter::LosslessImageRendering);
-        painter_.drawImage(place, surface.image());
-        painter_.restore();
+        PrintChartSurface surface(painter_, place);
+        zeichneBitmap(surface, state, dpi_ / kLayoutDpi);
     }
 
     // The four curves in two columns of two rows under the chart.
@@ -98,7 +83,7 @@ public:
             const int x = left + static_cast<int>(i % 2) * columnWidth;
             const int y = top + static_cast<int>(i / 2) * (rowHeight + points(kLegendRowGap));
             const bool shown = state.*ShowFlagOf(entry.cycle);
-            const QColor colour(entry.colour.red, entry.colour.green, entry.colour.blue);
+            const QColor colour = toQColor(entry.colour);
             if (shown) {
                 const int thickness = std::max(1, points(kSwatchThickness));
                 painter_.fillRect(
@@ -149,10 +134,10 @@ bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
     const int height = printer.height();
     const PageLayout layout(painter, printer.resolution());
 
-    int top =
-        layout.heading(page.personLine, NamedFont("Times New Roman", 16, true), kNavy, 0, width);
-    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), kMaroon, top,
-                         width);
+    int top = layout.heading(page.personLine, NamedFont("Times New Roman", 16, true),
+                             toQColor(kNavy), 0, width);
+    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), toQColor(kMaroon),
+                         top, width);
     top += layout.points(kHeadingGap);
 
     // Under the legend: the viewed day's values and the month's critical

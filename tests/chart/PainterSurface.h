@@ -5,14 +5,15 @@
 // the same pixels.
 
 #include "chart/ChartSurface.h"
-#include "chart/QtChartSurface.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo::test {
@@ -20,6 +21,8 @@ namespace cyclo::test {
 class PainterSurface final : public ChartSurface
 {
 public:
+    static constexpr int kDotsPerMeterAtScaleOne = 3780; // 96 dots per inch
+
     PainterSurface(QSize size, const QFont& font, int dotsPerMeter)
         : image_(size, QImage::Format_RGB32), font_(font)
     {
@@ -32,6 +35,13 @@ public:
 
     [[nodiscard]] int width() const override { return image_.width(); }
     [[nodiscard]] int height() const override { return image_.height(); }
+    // The font's points grow with the image's dots per inch.
+    void setScale(double scale) override
+    {
+        const int dotsPerMeter = static_cast<int>(std::lround(kDotsPerMeterAtScaleOne * scale));
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+    }
     void setSolidBrush(Rgb colour) override
     {
         brush_ = QColor(colour.red, colour.green, colour.blue);
@@ -71,8 +81,9 @@ public:
 
     void moveTo(int x, int y) override { position_ = QPoint(x, y); }
 
-    // Qt draws both end points; the clip leaves out the end point's column
-    // (or row) along the major axis. A wide pen repeats the line across it.
+    // Qt draws both end points; a clip of everything but the end point's
+    // column (or row, for a line running more down than across) leaves the
+    // end out. A wide pen repeats the line across that axis.
     void lineTo(int x, int y) override
     {
         const QPoint from = position_;
@@ -80,13 +91,14 @@ public:
         position_ = to;
         if (from == to)
             return;
-        const bool xMajor = IsXMajor(from, to);
-        const QRect box = LineBoxWithoutEndPoint(from, to);
+        const bool xMajor = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+        const QRect endLine =
+            xMajor ? QRect(to.x(), 0, 1, image_.height()) : QRect(0, to.y(), image_.width(), 1);
         QPainter painter(&image_);
         painter.setPen(thinPen());
+        painter.setClipRegion(QRegion(image_.rect()).subtracted(endLine));
         for (int shift = -(penWidth_ - 1) / 2; shift <= penWidth_ / 2; ++shift) {
             const QPoint offset = xMajor ? QPoint(0, shift) : QPoint(shift, 0);
-            painter.setClipRect(box.translated(offset));
             painter.drawLine(from + offset, to + offset);
         }
     }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -21,7 +22,7 @@ constexpr int L = 50;
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
-QRgb toQRgb(Rgb colour)
+QRgb rgbOf(Rgb colour)
 {
     return qRgb(colour.red, colour.green, colour.blue);
 }
@@ -43,24 +44,50 @@ int firstDifference(const QImage& a, const QImage& b)
     return -1;
 }
 
-// The line as Qt draws it with a thin pen, less its end point: clipped to the
-// line's bounding box without the end point's column (or row) along the
-// major axis.
+// The line as Qt draws it with a thin pen, less its end point: everything but
+// the end point's column (or row, for a line running more down than across)
+// is clipped away.
 QImage qtLineWithoutEndPoint(QSize size, QPoint from, QPoint to)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kWhite);
     if (from == to)
         return image;
-    const QRect box = LineBoxWithoutEndPoint(from, to);
+    const bool xMajor = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const QRect endLine =
+        xMajor ? QRect(to.x(), 0, 1, size.height()) : QRect(0, to.y(), size.width(), 1);
     QPainter painter(&image);
     QPen pen(Qt::black);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
-    painter.setClipRect(box);
+    painter.setClipRegion(QRegion(image.rect()).subtracted(endLine));
     painter.drawLine(from, to);
     return image;
+}
+
+TEST(QtChartSurfaceLines, TheLineBoxLeavesOutTheEndPointsColumnOrRow)
+{
+    struct Case
+    {
+        const char* what;
+        QPoint from;
+        QPoint to;
+        QRect box; // left, top, right, bottom, all included
+    } const cases[] = {
+        {"right", {2, 5}, {9, 5}, QRect(QPoint(2, 5), QPoint(8, 5))},
+        {"left", {9, 5}, {2, 5}, QRect(QPoint(3, 5), QPoint(9, 5))},
+        {"down", {4, 1}, {4, 8}, QRect(QPoint(4, 1), QPoint(4, 7))},
+        {"up", {4, 8}, {4, 1}, QRect(QPoint(4, 2), QPoint(4, 8))},
+        {"right and up", {2, 9}, {12, 5}, QRect(QPoint(2, 5), QPoint(11, 9))},
+        {"left and down", {12, 5}, {2, 9}, QRect(QPoint(3, 5), QPoint(12, 9))},
+        {"steeply up and left", {9, 20}, {6, 3}, QRect(QPoint(6, 4), QPoint(9, 20))},
+        {"diagonal, down and left", {10, 2}, {4, 8}, QRect(QPoint(5, 2), QPoint(10, 8))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(LineBoxWithoutEndPoint(c.from, c.to), c.box);
+    }
 }
 
 QImage surfaceLine(QSize size, QPoint from, QPoint to, int penWidth = 1)
@@ -120,6 +147,9 @@ TEST(QtChartSurfaceLines, AWidePenThickensTheLineAcrossItsDirection)
         {{7, 3}, {7, 25}, 3, QRect(QPoint(6, 3), QPoint(8, 24))},
         {{5, 10}, {20, 10}, 2, QRect(QPoint(5, 10), QPoint(19, 11))},
         {{5, 10}, {20, 10}, 1, QRect(QPoint(5, 10), QPoint(19, 10))},
+        {{7, 25}, {7, 3}, 3, QRect(QPoint(6, 4), QPoint(8, 25))},
+        {{7, 25}, {7, 3}, 4, QRect(QPoint(6, 4), QPoint(9, 25))},
+        {{20, 12}, {5, 13}, 2, QRect(QPoint(6, 12), QPoint(20, 13))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from.x() << "," << c.from.y() << " width " << c.width);
@@ -167,9 +197,16 @@ TEST(QtChartSurfaceRects, TheClearBrushFillsNothing)
     QtChartSurface surface(QSize(10, 10));
     surface.setSolidBrush({255, 255, 255});
     surface.fillRect(0, 0, 10, 10);
+    // The last solid brush has another colour than the background, so a
+    // clear brush taken for it would show.
+    surface.setSolidBrush({255, 0, 0});
     surface.setClearBrush();
     surface.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(surface.image().pixel(5, 5), kWhite);
+    surface.fillRect(2, 2, 5, 5);
+    const QImage& image = surface.image();
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            ASSERT_EQ(image.pixel(x, y), kWhite) << x << "," << y;
 }
 
 // The bounding box of the pixels that differ from the background.
@@ -285,7 +322,7 @@ TEST_F(DesignSizeChart, TicksSpanFiveColumnsEitherSideOfTheMargin)
         SCOPED_TRACE(row);
         for (int x = L - 5; x <= L + 4; ++x)
             EXPECT_EQ(at(x, row), kBlack) << x;
-        EXPECT_EQ(at(L - 6, row), toQRgb(kChartSilver));
+        EXPECT_EQ(at(L - 6, row), rgbOf(kChartSilver));
         if (row != kMid) {
             EXPECT_NE(at(L + 5, row), kBlack);
         }
@@ -297,12 +334,12 @@ TEST_F(DesignSizeChart, FrameRunsAlongColumns49AndWPlusLAndRows4AndHb)
     for (int y = 4; y <= kHb; ++y) {
         EXPECT_EQ(at(49, y), kBlack) << y;
         EXPECT_EQ(at(kW + L, y), kBlack) << y;
-        EXPECT_EQ(at(kW + L + 1, y), toQRgb(kChartSilver)) << y;
+        EXPECT_EQ(at(kW + L + 1, y), rgbOf(kChartSilver)) << y;
     }
     for (int x = 49; x <= kW + L; ++x) {
         EXPECT_EQ(at(x, 4), kBlack) << x;
         EXPECT_EQ(at(x, kHb), kBlack) << x;
-        EXPECT_EQ(at(x, 3), toQRgb(kChartSilver)) << x;
+        EXPECT_EQ(at(x, 3), rgbOf(kChartSilver)) << x;
     }
     EXPECT_NE(at(50, 5), kBlack);
     EXPECT_NE(at(kW + L - 1, kHb - 1), kBlack);
@@ -322,10 +359,10 @@ TEST_F(DesignSizeChart, ZeroLineIsThreeRowsThickInsideTheFrame)
 
 TEST_F(DesignSizeChart, DayTwoIsGreyFromColumn63To74)
 {
-    EXPECT_EQ(at(62, 100), toQRgb(kChartSilver));
-    EXPECT_EQ(at(63, 100), toQRgb(kChartGrey));
-    EXPECT_EQ(at(74, 100), toQRgb(kChartGrey));
-    EXPECT_EQ(at(75, 100), toQRgb(kChartSilver));
+    EXPECT_EQ(at(62, 100), rgbOf(kChartSilver));
+    EXPECT_EQ(at(63, 100), rgbOf(kChartGrey));
+    EXPECT_EQ(at(74, 100), rgbOf(kChartGrey));
+    EXPECT_EQ(at(75, 100), rgbOf(kChartSilver));
 }
 
 TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
@@ -344,10 +381,9 @@ TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
         {{700, 500}, {1950, 7, 4}, {2030, 12, 24}, true},
     };
     std::set<QRgb> allowed;
-    for (const Rgb colour :
-         {kChartSilver, kChartGrey, kChartYellow, kChartWhite, kChartBlack, Rgb{0, 255, 0},
-          Rgb{255, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 0, 255}})
-        allowed.insert(toQRgb(colour));
+    for (const Rgb colour : {kChartSilver, kChartGrey, kChartYellow, kChartWhite, kChartBlack,
+                             Rgb{0, 255, 0}, Rgb{255, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 0, 255}})
+        allowed.insert(rgbOf(colour));
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
         QtChartSurface surface(c.size);
@@ -366,12 +402,12 @@ TEST(QtChartPixels, EveryPixelIsOneOfTheChartsOwnColours)
         }
         for (const QRgb colour : used)
             EXPECT_TRUE(allowed.count(colour)) << std::hex << colour;
-        EXPECT_EQ(used.count(toQRgb(kChartWhite)), c.print ? 1U : 0U);
+        EXPECT_EQ(used.count(rgbOf(kChartWhite)), c.print ? 1U : 0U);
         // The day numbers under the plot are there, in black.
         const int hb = c.size.height() - 20;
         const QRect labels(L, hb + 1, c.size.width() - L, 19);
         EXPECT_FALSE(
-            inkOf(image.copy(labels), toQRgb(c.print ? kChartWhite : kChartSilver)).isEmpty());
+            inkOf(image.copy(labels), rgbOf(c.print ? kChartWhite : kChartSilver)).isEmpty());
     }
 }
 
@@ -387,7 +423,7 @@ TEST(QtChartPixels, AResizedSurfaceDrawsTheChartAtItsNewSize)
     ASSERT_EQ(surface.image().size(), QSize(600, 400));
     EXPECT_EQ(surface.image().pixel(49, 4), kBlack);
     EXPECT_EQ(surface.image().pixel(595, 380), kBlack);
-    EXPECT_EQ(surface.image().pixel(596, 380), toQRgb(kChartSilver));
+    EXPECT_EQ(surface.image().pixel(596, 380), rgbOf(kChartSilver));
 }
 
 test::PainterSurface plainSurfaceLike(QtChartSurface& surface)
@@ -404,15 +440,22 @@ TEST(QtChartSurfaceAgainstPlainQPainter, WholeChartsComeOutTheSame)
         TYmd birth;
         TYmd view;
         bool print;
+        double scale = 1.0;
     } const cases[] = {
         {{418, 283}, {1981, 4, 8}, {2001, 9, 15}, false},
         {{418, 283}, {2001, 9, 1}, {2001, 9, 1}, true},
         {{100, 70}, {1990, 1, 31}, {2024, 2, 29}, false},
         {{1280, 800}, {2001, 9, 20}, {2001, 8, 31}, false},
         {{57, 43}, {1970, 1, 1}, {2001, 12, 31}, false},
+        {{836, 566}, {1981, 4, 8}, {2001, 9, 15}, false, 2.0},
+        {{627, 424}, {2001, 9, 20}, {2001, 8, 31}, false, 1.5},
+        {{522, 353}, {1990, 1, 31}, {2024, 2, 29}, true, 1.25},
+        {{731, 495}, {1950, 7, 4}, {2030, 12, 24}, false, 1.75},
+        {{1672, 1132}, {1981, 4, 8}, {2001, 9, 15}, true, 4.0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
+        SCOPED_TRACE(testing::Message()
+                     << c.size.width() << "x" << c.size.height() << " at " << c.scale);
         ChartState state;
         state.ChartBirth = c.birth;
         state.ChartView = c.view;
@@ -421,9 +464,9 @@ TEST(QtChartSurfaceAgainstPlainQPainter, WholeChartsComeOutTheSame)
         for (ChartSurface* surface :
              {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
             if (c.print)
-                zeichneBitmap(*surface, state);
+                zeichneBitmap(*surface, state, c.scale);
             else
-                DrawChart(*surface, state);
+                DrawChart(*surface, state, c.scale);
         }
         EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
     }
@@ -504,6 +547,115 @@ TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
         // surface's waiting fills, which this sequence is meant to pile up.
         EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
     }
+}
+
+// The chart window's design size at 200 %: 836 x 566 device pixels.
+class ChartAtTwice : public testing::Test
+{
+protected:
+    static constexpr double kScale = 2.0;
+    static constexpr int kL = 100;  // 50 x 2
+    static constexpr int kW = 726;  // 836 - 10 - 100
+    static constexpr int kHb = 526; // 566 - 40
+    static constexpr int kMid = 263;
+    static constexpr int kA = 243; // 263 - 20
+
+    void SetUp() override
+    {
+        ChartState state;
+        state.ChartBirth = {1981, 4, 8};
+        state.ChartView = {2001, 9, 15};
+        state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+        DrawChart(surface, state, kScale);
+    }
+
+    [[nodiscard]] QRgb at(int x, int y) { return surface.image().pixel(x, y); }
+
+    QtChartSurface surface{QSize(836, 566)};
+};
+
+// Where an image of the design-size chart at 200 % has detail at odd device
+// columns and rows: band edges on a row above the +100 % line, which no
+// curve crosses, and the steps of the green curve's top row.
+struct OddDetail
+{
+    int bandEdges = 0;
+    int oddBandEdges = 0;
+    int oddCurveSteps = 0;
+    int oddCurveRows = 0;
+};
+
+OddDetail oddDetailOf(const QImage& image, int left, int right, int top, int bottom)
+{
+    OddDetail detail;
+    for (int x = left + 1; x < right; ++x) {
+        if (image.pixel(x, top - 5) != image.pixel(x - 1, top - 5)) {
+            ++detail.bandEdges;
+            detail.oddBandEdges += x % 2;
+        }
+    }
+    const QRgb green = qRgb(0, 255, 0);
+    int before = -1;
+    for (int x = left + 1; x < right; ++x) {
+        int row = -1;
+        for (int y = top; y <= bottom && row < 0; ++y) {
+            if (image.pixel(x, y) == green)
+                row = y;
+        }
+        if (row >= 0 && before >= 0 && row != before) {
+            detail.oddCurveSteps += x % 2;
+            detail.oddCurveRows += row % 2;
+        }
+        before = row;
+    }
+    return detail;
+}
+
+// An image drawn at 100 % and doubled changes colour only between an even
+// column or row and the odd one after it; drawn at 200 % the edges lie
+// wherever the device pixels put them.
+TEST_F(ChartAtTwice, BandEdgesAndCurveStepsFallOnOddColumnsAndRows)
+{
+    ASSERT_EQ(surface.image().devicePixelRatio(), kScale);
+    const OddDetail sharp = oddDetailOf(surface.image(), kL, kL + kW, kMid - kA, kMid + kA + 2);
+    EXPECT_EQ(sharp.bandEdges, 29);
+    EXPECT_GT(sharp.oddBandEdges, 5);
+    EXPECT_GT(sharp.oddCurveSteps, 10);
+    EXPECT_GT(sharp.oddCurveRows, 10);
+
+    // The same count on a doubled image finds none of them.
+    QtChartSurface single(QSize(418, 283));
+    ChartState state;
+    state.ChartBirth = {1981, 4, 8};
+    state.ChartView = {2001, 9, 15};
+    state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+    DrawChart(single, state);
+    const QImage doubled = single.image().scaled(836, 566);
+    const OddDetail blocky = oddDetailOf(doubled, kL, kL + kW, kMid - kA, kMid + kA + 2);
+    EXPECT_EQ(blocky.bandEdges, 29);
+    EXPECT_EQ(blocky.oddBandEdges, 0);
+    EXPECT_EQ(blocky.oddCurveSteps, 0);
+    EXPECT_EQ(blocky.oddCurveRows, 0);
+}
+
+TEST_F(ChartAtTwice, LinesAreTwiceAsThickAndTextTwiceAsLarge)
+{
+    // The zero line: 6 rows, two above its row and three below.
+    for (const int x : {kL + 3, kL + kW / 2, kL + kW - 1}) {
+        EXPECT_NE(at(x, kMid - 3), kBlack);
+        for (int y = kMid - 2; y <= kMid + 3; ++y)
+            EXPECT_EQ(at(x, y), kBlack) << x << "," << y;
+        EXPECT_NE(at(x, kMid + 4), kBlack);
+    }
+    // The frame's left edge: columns 98 and 99 from row 8 down.
+    for (int y = 8; y <= kHb; ++y) {
+        EXPECT_EQ(at(kL - 2, y), kBlack) << y;
+        EXPECT_EQ(at(kL - 1, y), kBlack) << y;
+    }
+    EXPECT_EQ(at(kL - 3, kHb - 30), rgbOf(kChartSilver)); // between two ticks
+    QtChartSurface single(QSize(10, 10));
+    EXPECT_NEAR(surface.textHeight("100 %"), 2 * single.textHeight("100 %"), 2);
+    EXPECT_NEAR(surface.textWidth("100 %"), 2 * single.textWidth("100 %"), 2);
 }
 
 } // namespace

@@ -41,6 +41,7 @@ public:
 
     [[nodiscard]] int width() const override { return width_; }
     [[nodiscard]] int height() const override { return height_; }
+    void setScale(double value) override { scale = value; }
     void setSolidBrush(Rgb colour) override
     {
         brush_ = colour;
@@ -93,6 +94,7 @@ public:
     }
 
     std::vector<RecordedCall> calls;
+    double scale = 0.0; // as the renderer set it
 
 private:
     int width_;
