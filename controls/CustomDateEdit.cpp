@@ -48,6 +48,24 @@ TCustomDateEdit::TCustomDateEdit(const Clock& clock, const RegionalSettings& set
     passSettingsToCalendar();
     setDefaultNumGlyphs(kDateEditGlyphs);
     setNumGlyphs(kDateEditGlyphs);
+    connect(this, &QLineEdit::textChanged, this, &TCustomDateEdit::reportDate);
+}
+
+void TCustomDateEdit::reportDate()
+{
+    if (holdDateReport_)
+        return;
+    const QDate current = date();
+    if (current == reportedDate_)
+        return;
+    reportedDate_ = current;
+    emit dateChanged(current);
+}
+
+void TCustomDateEdit::setDefaultToday(bool on)
+{
+    defaultToday_ = on;
+    reportDate();
 }
 
 std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const
@@ -64,7 +82,7 @@ std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const
 
 QDate TCustomDateEdit::date() const
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     if (fieldText.isEmpty())
         return {};
     if (const std::optional<QDate> read = parseText(fieldText))
@@ -95,14 +113,14 @@ void TCustomDateEdit::SetDateAndSelect(QDate date)
         selectAll();
 }
 
-QString TCustomDateEdit::text() const
+QString TCustomDateEdit::fieldText() const
 {
     if (editMask_.empty())
         return QLineEdit::text();
     return QString::fromStdU16String(FieldTextOf(displayText().toStdU16String(), editMask_));
 }
 
-void TCustomDateEdit::setText(const QString& text)
+void TCustomDateEdit::setFieldText(const QString& text)
 {
     if (editMask_.empty()) {
         QLineEdit::setText(text);
@@ -115,7 +133,7 @@ void TCustomDateEdit::setText(const QString& text)
 
 TCustomDateEdit::TextState TCustomDateEdit::textState() const
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     QString rest = fieldText;
     rest.remove(QChar(u' '));
     rest.remove(blanksChar_);
@@ -127,7 +145,7 @@ TCustomDateEdit::TextState TCustomDateEdit::textState() const
 
 QString TCustomDateEdit::invalidDateMessage() const
 {
-    return QStringLiteral("''%1'' is not a valid date").arg(text());
+    return QStringLiteral("''%1'' is not a valid date").arg(fieldText());
 }
 
 void TCustomDateEdit::RefreshFormatAndMask()
@@ -141,6 +159,7 @@ void TCustomDateEdit::RefreshFormatAndMask()
     const std::u16string newMask = DateEditMask(order, fourDigits, blanksChar_.unicode());
     const QString qtMask =
         QString::fromStdU16String(QtInputMaskOf(newMask, regional.dateSeparator));
+    holdDateReport_ = true;
     if (qtMask != qtMask_ || format_ != oldFormat) {
         setInputMask(QString());
         setInputMask(qtMask);
@@ -149,6 +168,8 @@ void TCustomDateEdit::RefreshFormatAndMask()
     editMask_ = newMask;
     passSettingsToCalendar();
     setDate(current);
+    holdDateReport_ = false;
+    reportDate();
 }
 
 void TCustomDateEdit::setBlanksChar(QChar blanks)
@@ -211,24 +232,27 @@ QImage TCustomDateEdit::DefaultButtonGlyph() const
     return dateEditPicture();
 }
 
-bool TCustomDateEdit::CanAcceptDropDownValue(QDate& value)
+bool TCustomDateEdit::CanAcceptDropDownValue(QVariant& value)
 {
     bool accept = true;
-    if (onAcceptDate_)
-        onAcceptDate_(value, accept);
+    if (onAcceptDate_) {
+        QDate date = value.toDate();
+        onAcceptDate_(date, accept);
+        value = date;
+    }
     return accept;
 }
 
-void TCustomDateEdit::AcceptDropDownValue(const QDate& value)
+void TCustomDateEdit::AcceptDropDownValue(const QVariant& value)
 {
-    setDate(value);
+    setDate(value.toDate());
 }
 
 void TCustomDateEdit::SetDropDownValue(const QString& /*displayText*/)
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     if (fieldText.isEmpty()) {
-        calendar_->PresetValue(TPopupWindow::Value{});
+        calendar_->PresetValue(QVariant());
         return;
     }
     calendar_->PresetValue(parseText(fieldText).value_or(clock_.today()));
@@ -289,7 +313,7 @@ void TCustomDateEdit::checkOnLeaving()
         break;
     case TextState::ValidDate:
         setChangeSignalBlocked(true);
-        setDate(*parseText(text()));
+        setDate(*parseText(fieldText()));
         setChangeSignalBlocked(false);
         break;
     case TextState::NotADate:

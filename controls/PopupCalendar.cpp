@@ -175,18 +175,18 @@ void TPopupCalendar::layoutChildren(qreal scale)
                            panel_->height() - 2 * bevel - barHeight);
 }
 
-QDate TPopupCalendar::ReadValue() const
+QVariant TPopupCalendar::ReadValue() const
 {
     return calendar_->calendarDate();
 }
 
-void TPopupCalendar::PresetValue(const Value& value)
+void TPopupCalendar::PresetValue(const QVariant& value)
 {
     QDate date;
-    if (const auto* text = std::get_if<QString>(&value))
-        date = dateOfText(*text);
-    else if (const auto* given = std::get_if<QDate>(&value))
-        date = *given;
+    if (value.typeId() == QMetaType::QString)
+        date = dateOfText(value.toString());
+    else if (value.typeId() == QMetaType::QDate)
+        date = value.toDate();
     if (!inYearRange(date))
         date = clock_.today();
     calendar_->setCalendarDate(date);

@@ -17,8 +17,7 @@ TPopupWindow::TPopupWindow(QWidget* owner)
 
 void TPopupWindow::CloseWithResult(bool accept)
 {
-    if (closeUp_)
-        closeUp_(this, accept);
+    emit closeUp(this, accept);
 }
 
 bool TPopupWindow::handleKey(QKeyEvent* /*event*/)
