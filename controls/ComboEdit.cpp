@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QtMath>
 #include <algorithm>
 
 namespace cyclo {
@@ -200,7 +201,9 @@ int TCustomComboEdit::effectiveButtonWidth() const
     if (buttonWidth_ < kMinVisibleButtonWidth)
         return 0;
     const QImage image = button_->glyphImage(true);
-    return image.isNull() ? buttonWidth_ : std::max(buttonWidth_, image.width() + kGlyphMargin);
+    return image.isNull() ? buttonWidth_
+                          : std::max(buttonWidth_,
+                                     qCeil(image.deviceIndependentSize().width()) + kGlyphMargin);
 }
 
 void TCustomComboEdit::layoutButton()

@@ -74,6 +74,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createPanel();
@@ -92,6 +93,7 @@ private:
     std::array<TVoTimerSpeedButton*, kCalendarHintCount> buttons_{};
     TLocCalendar* calendar_ = nullptr;
     QStringList hints_;
+    qreal navPictureRatio_ = 0.0;
 };
 
 } // namespace cyclo

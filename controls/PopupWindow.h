@@ -39,6 +39,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace cyclo

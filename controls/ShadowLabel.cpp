@@ -1,9 +1,12 @@
 #include "controls/ShadowLabel.h"
 
+#include "controls/DevicePixels.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo {
@@ -290,12 +293,22 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     const QColor face = enabled ? colours.color(QPalette::WindowText)
                                 : colours.color(QPalette::Disabled, QPalette::WindowText);
 
+    // At any screen scale the caption starts on a whole device pixel and its
+    // shadow lies whole device pixels away, so both copies are drawn alike.
+    const qreal ratio = paintRatio(painter);
+    const QPoint offset = shadowOffset();
+    const QPointF deviceOffset(std::round(offset.x() * ratio) / ratio,
+                               std::round(offset.y() * ratio) / ratio);
+    painter.save();
+    painter.translate(deviceAlignmentShift(painter, r.topLeft()));
+
     // The shadow first; the text then covers it wherever they overlap.
     painter.setPen(shadow);
     const QString shown = brokenText(text_, r.width());
-    painter.drawText(r.translated(shadowOffset()), flags, shown);
+    painter.drawText(QRectF(r).translated(deviceOffset), flags, shown);
     painter.setPen(face);
-    painter.drawText(r, flags, shown);
+    painter.drawText(QRectF(r), flags, shown);
+    painter.restore();
 }
 
 void ShadowLabel::changeEvent(QEvent* event)

@@ -1,6 +1,7 @@
 #include "controls/VoCalendar.h"
 
 #include "controls/Clock.h"
+#include "controls/DevicePixels.h"
 #include "controls/RegionalSettings.h"
 
 #include <QKeyEvent>
@@ -222,7 +223,8 @@ void TVoCalendar::drawCell(QPainter& painter, int column, int row, const QRect& 
     const bool weekend = weekends_.contains(dayOfWeekFromIndex(indexOf(startOfWeek_) + column));
     QColor textColor = palette().color(QPalette::WindowText);
     if (selected) {
-        painter.fillRect(rect, palette().color(QPalette::Highlight));
+        DevicePainter device(painter);
+        device.fill(device.toDevice(rect), palette().color(QPalette::Highlight));
         textColor = palette().color(QPalette::HighlightedText);
     } else if (weekend) {
         textColor = weekendColor_;
@@ -244,8 +246,12 @@ void TVoCalendar::paintEvent(QPaintEvent* /*event*/)
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             drawCell(painter, column, row, cellRect(column, row));
-    painter.fillRect(QRect(0, rowHeight(), columnWidth() * kColumns, kGridLineWidth),
-                     palette().color(QPalette::Dark));
+    // The line under the header: whole device pixels, as thick as the ratio makes it.
+    DevicePainter device(painter);
+    const QRect line =
+        device.toDevice(QRect(0, rowHeight(), columnWidth() * kColumns, kGridLineWidth));
+    device.fill(QRect(line.left(), line.top(), line.width(), device.lineWidth(kGridLineWidth)),
+                palette().color(QPalette::Dark));
 }
 
 void TVoCalendar::keyPressEvent(QKeyEvent* event)
