@@ -8,6 +8,14 @@ namespace cyclo {
 
 qreal paintRatio(const QPainter& painter)
 {
+    // What lies between the painter's world and the device: the screen's
+    // scale, also when the painting is redirected (QWidget::render into an
+    // image of another ratio, where device() is still the widget).
+    bool invertible = false;
+    const QTransform beyondWorld =
+        painter.worldTransform().inverted(&invertible) * painter.deviceTransform();
+    if (invertible && beyondWorld.m11() > 0)
+        return beyondWorld.m11();
     const QPaintDevice* device = painter.device();
     return device != nullptr ? device->devicePixelRatioF() : 1.0;
 }

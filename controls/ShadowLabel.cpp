@@ -13,6 +13,8 @@ namespace cyclo {
 
 namespace {
 
+// Dots per metre are dots per inch over this.
+constexpr qreal kMetresPerInch = 0.0254;
 // The caption is drawn one pixel in from the left and right edges.
 constexpr int kSideMargin = 1;
 // Height of the rectangle the caption is measured in; large enough for any caption.
@@ -275,7 +277,6 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     if (!transparent_)
         painter.fillRect(rect(), palette().color(backgroundRole()));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(captionFont());
 
     QRect r = rect().adjusted(kSideMargin, 0, -kSideMargin, 0);
     const int flags = textFlags(true);
@@ -293,22 +294,39 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     const QColor face = enabled ? colours.color(QPalette::WindowText)
                                 : colours.color(QPalette::Disabled, QPalette::WindowText);
 
-    // At any screen scale the caption starts on a whole device pixel and its
-    // shadow lies whole device pixels away, so both copies are drawn alike.
-    const qreal ratio = paintRatio(painter);
+    // The caption is rasterised once, at the device's resolution, and laid
+    // down twice: the shadow whole device pixels away is then an exact copy
+    // of the text at any screen scale.
+    const QString shown = brokenText(text_, r.width());
+    DevicePainter device(painter);
+    const qreal ratio = device.ratio();
+    const QRect deviceLabel = device.toDevice(rect());
+    QImage caption(deviceLabel.size(), QImage::Format_ARGB32_Premultiplied);
+    caption.fill(Qt::transparent);
+    caption.setDevicePixelRatio(ratio);
+    caption.setDotsPerMeterX(qRound(logicalDpiX() / kMetresPerInch));
+    caption.setDotsPerMeterY(qRound(logicalDpiY() / kMetresPerInch));
+    {
+        QPainter ink(&caption);
+        ink.setFont(captionFont());
+        ink.setPen(Qt::black);
+        ink.drawText(QRectF(r), flags, shown);
+    }
+    caption.setDevicePixelRatio(1.0);
+    const auto tinted = [&caption](const QColor& colour) {
+        QImage copy = caption;
+        QPainter tint(&copy);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(copy.rect(), colour);
+        return copy;
+    };
     const QPoint offset = shadowOffset();
-    const QPointF deviceOffset(std::round(offset.x() * ratio) / ratio,
-                               std::round(offset.y() * ratio) / ratio);
-    painter.save();
-    painter.translate(deviceAlignmentShift(painter, r.topLeft()));
+    const QPoint deviceOffset(static_cast<int>(std::lround(offset.x() * ratio)),
+                              static_cast<int>(std::lround(offset.y() * ratio)));
 
     // The shadow first; the text then covers it wherever they overlap.
-    painter.setPen(shadow);
-    const QString shown = brokenText(text_, r.width());
-    painter.drawText(QRectF(r).translated(deviceOffset), flags, shown);
-    painter.setPen(face);
-    painter.drawText(QRectF(r), flags, shown);
-    painter.restore();
+    painter.drawImage(deviceLabel.topLeft() + deviceOffset, tinted(shadow));
+    painter.drawImage(deviceLabel.topLeft(), tinted(face));
 }
 
 void ShadowLabel::changeEvent(QEvent* event)
