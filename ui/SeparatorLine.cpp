@@ -15,7 +15,8 @@ SeparatorLine::SeparatorLine(QWidget* parent, int row) : QWidget(parent)
 void SeparatorLine::paintEvent(QPaintEvent* /*event*/)
 {
     // The same dark and light colours as the bevels of the panels.
-    // Each of the two lines is whole device pixels thick at any screen scale.
+    // The dark line is whole device pixels thick at any screen scale; the
+    // light line under it fills the rest of the two units.
     QPainter painter(this);
     DevicePainter device(painter);
     const QRect r = device.toDevice(rect());

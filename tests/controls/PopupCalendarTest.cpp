@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -280,6 +281,33 @@ TEST_F(NavigationButtonTest, RepeatsOnlyWhileThePointerStaysOnTheButton)
     QTest::mouseRelease(button(), Qt::LeftButton, {}, QPoint(-20, -20));
     EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 4, 15))
         << "a release off the button adds nothing";
+}
+
+TEST_F(PopupCalendarTest, NavigationPicturesAtFullSizeAreTheClassicTriangles)
+{
+    // 8 x 6, black on a transparent ground.
+    const std::array<std::array<const char*, 6>, 4> expected = {{
+        {"...#...#", "..##..##", ".###.###", "..##..##", "...#...#", "........"},
+        {"....#...", "...##...", "..###...", "...##...", "....#...", "........"},
+        {"...#....", "...##...", "...###..", "...##...", "...#....", "........"},
+        {"#...#...", "##..##..", "###.###.", "##..##..", "#...#...", "........"},
+    }};
+    popup.show();
+    for (int b = 0; b < 4; ++b) {
+        SCOPED_TRACE(b);
+        const QImage picture =
+            popup.navigationButton(static_cast<TPopupCalendar::NavButton>(b))->glyph();
+        ASSERT_EQ(picture.size(), QSize(8, 6));
+        for (int y = 0; y < 6; ++y) {
+            QString row;
+            for (int x = 0; x < 8; ++x)
+                row += qAlpha(picture.pixel(x, y)) != 0 && qGray(picture.pixel(x, y)) == 0
+                           ? QLatin1Char('#')
+                           : QLatin1Char('.');
+            EXPECT_EQ(row, QString::fromLatin1(
+                               expected[static_cast<std::size_t>(b)][static_cast<std::size_t>(y)]));
+        }
+    }
 }
 
 } // namespace
