@@ -2,6 +2,7 @@
 
 #include "assets/Artwork.h"
 #include "controls/Clock.h"
+#include "controls/EditButton.h"
 #include "controls/PopupCalendar.h"
 #include "controls/QtDate.h"
 #include "controls/RegionalSettings.h"
@@ -48,6 +49,7 @@ TCustomDateEdit::TCustomDateEdit(const Clock& clock, const RegionalSettings& set
     passSettingsToCalendar();
     setDefaultNumGlyphs(kDateEditGlyphs);
     setNumGlyphs(kDateEditGlyphs);
+    button()->setAccessibleName(QStringLiteral("Choose a date"));
     connect(this, &QLineEdit::textChanged, this, &TCustomDateEdit::reportDate);
 }
 

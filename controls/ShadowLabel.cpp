@@ -1,5 +1,6 @@
 #include "controls/ShadowLabel.h"
 
+#include "controls/Accessibility.h"
 #include "controls/DevicePixels.h"
 
 #include <QEvent>
@@ -26,6 +27,7 @@ ShadowLabel::ShadowLabel(QWidget* parent) : ShadowLabel(QString(), parent) {}
 
 ShadowLabel::ShadowLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
 {
+    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applyAutoSize();
@@ -38,6 +40,10 @@ void ShadowLabel::setText(const QString& text)
     text_ = text;
     applyAutoSize();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void ShadowLabel::setShadowSize(std::uint8_t size)

@@ -1,5 +1,6 @@
 #include "controls/VoCalendar.h"
 
+#include "controls/Accessibility.h"
 #include "controls/Clock.h"
 #include "controls/DevicePixels.h"
 #include "controls/RegionalSettings.h"
@@ -34,8 +35,14 @@ int sundayBasedWeekday(QDate date)
 TVoCalendar::TVoCalendar(const Clock& clock, const RegionalSettings& settings, QWidget* parent)
     : QWidget(parent), clock_(clock), settings_(settings), date_(clock.today())
 {
+    installControlsAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     RefreshDays();
+}
+
+QString TVoCalendar::selectedDateText() const
+{
+    return settings_.longDateText(date_);
 }
 
 void TVoCalendar::setCalendarDate(QDate date)
@@ -317,6 +324,10 @@ void TVoCalendar::changeDate(QDate date)
         return;
     date_ = date;
     RefreshDays();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, selectedDateText());
+        QAccessible::updateAccessibility(&changed);
+    }
     emit OnChange();
 }
 

@@ -1,5 +1,7 @@
 #include "controls/VoSpeedButton.h"
 
+#include "controls/Accessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -104,6 +106,7 @@ QSize devicePictureSize(const QImage& picture, qreal ratio)
 TVoSpeedButton::TVoSpeedButton(QWidget* parent)
     : QWidget(parent), timer_(std::make_unique<QtRepeatTimer>())
 {
+    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     timer_->setCallback([this] { onRepeatTimer(); });
