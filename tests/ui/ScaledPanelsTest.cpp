@@ -1,11 +1,14 @@
 // The window's bevels and separator lines at screen scales of 100 % to 200 %:
 // each line of one unit is round(r) device pixels, on whole device pixels.
 
+#include "controls/Clock.h"
 #include "ui/BevelPanel.h"
+#include "ui/MonthCalendar.h"
 #include "ui/SeparatorLine.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace cyclo {
 namespace {
@@ -98,6 +101,31 @@ TEST(ScaledPanelsTest, SeparatorIsADarkLineOverALightOne)
         ASSERT_GT(covered, t);
         for (int y = t; y < covered; ++y)
             EXPECT_EQ(image.pixelColor(x, y), kLight) << "row " << y;
+    }
+}
+
+TEST(ScaledPanelsTest, TodaysRingOnTheTodayLineIsRoundRDevicePixelsThick)
+{
+    FixedClock clock(QDate(2026, 12, 10));
+    MonthCalendar calendar(clock);
+    auto* line = calendar.findChild<QWidget*>(QStringLiteral("TodayLine"));
+    ASSERT_NE(line, nullptr);
+    line->resize(200, line->height());
+    // The ring is smoothed; a pixel it covers nearly whole is red with little
+    // of the white ground showing.
+    const auto isRing = [](const QColor& c) { return c.red() == 255 && c.green() < 64; };
+    for (const Scale s : kScales) {
+        SCOPED_TRACE(s.ratio);
+        const QImage image = renderAt(*line, s.ratio);
+        // Down the ring's middle column: its top and bottom strokes.
+        const int column = qRound((6 + 9) * s.ratio); // the 18-unit sample after a 6-unit gap
+        std::vector<int> redRows;
+        for (int y = 0; y < image.height(); ++y)
+            if (isRing(image.pixelColor(column, y)))
+                redRows.push_back(y);
+        ASSERT_EQ(redRows.size(), static_cast<std::size_t>(2 * s.line));
+        EXPECT_EQ(redRows.front(), qRound(2 * s.ratio)) << "the stroke starts on the margin";
+        EXPECT_EQ(redRows[static_cast<std::size_t>(s.line) - 1], redRows.front() + s.line - 1);
     }
 }
 
