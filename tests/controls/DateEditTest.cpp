@@ -6,6 +6,7 @@
 #include "tests/controls/CalendarTestSupport.h"
 #include "tests/support/ModalDialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -407,6 +408,24 @@ TEST_F(DateEditTest, EscapeAfterAMessageBoxStillPutsBackTheTextFromWhenTheFocusC
     type(QStringLiteral("01"));
     QTest::keyClick(&edit, Qt::Key_Escape);
     EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
+}
+
+TEST_F(DateEditTest, ReopeningTheWindowWithTheFocusInTheFieldTakesTheTextAgain)
+{
+    showInDialog();
+    edit.setFieldText(QStringLiteral("18.01.2001"));
+    type(QStringLiteral("05031970"));
+    dialog.hide();
+    edit.setFieldText(QStringLiteral("24.12.1975"));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // As a window system gives the focus back to the widget that last had it.
+    edit.setFocus(Qt::ActiveWindowFocusReason);
+    ASSERT_TRUE(edit.hasFocus());
+    type(QStringLiteral("01"));
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("24.12.1975"));
 }
 
 TEST_F(DateEditTest, LeavingAndComingBackTakesTheTextAgain)
