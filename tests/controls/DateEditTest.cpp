@@ -410,7 +410,7 @@ TEST_F(DateEditTest, EscapeAfterAMessageBoxStillPutsBackTheTextFromWhenTheFocusC
     EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
 }
 
-TEST_F(DateEditTest, ReopeningTheWindowWithTheFocusInTheFieldTakesTheTextAgain)
+TEST_F(DateEditTest, ReopeningTheWindowWithTheFocusInTheFieldTakesTheTextAnew)
 {
     showInDialog();
     edit.setFieldText(QStringLiteral("18.01.2001"));
@@ -420,9 +420,7 @@ TEST_F(DateEditTest, ReopeningTheWindowWithTheFocusInTheFieldTakesTheTextAgain)
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    // As a window system gives the focus back to the widget that last had it.
-    edit.setFocus(Qt::ActiveWindowFocusReason);
-    ASSERT_TRUE(edit.hasFocus());
+    ASSERT_TRUE(edit.hasFocus()) << "the dialog gives the focus back to the field";
     type(QStringLiteral("01"));
     QTest::keyClick(&edit, Qt::Key_Escape);
     EXPECT_EQ(edit.fieldText(), QStringLiteral("24.12.1975"));
