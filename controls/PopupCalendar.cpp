@@ -77,13 +77,12 @@ QImage navPicture(const NavTriangles& picture, qreal ratio)
     return image;
 }
 
-// The window's thin border and the raised panel inside it, one line each,
-// in whole device pixels at any screen scale.
-class LinePanel : public QFrame
+// The raised panel inside the window: one line, in whole device pixels at
+// any screen scale.
+class RaisedPanel : public QFrame
 {
 public:
-    LinePanel(QWidget* parent, QPalette::ColorRole topLeft, QPalette::ColorRole bottomRight)
-        : QFrame(parent), topLeft_(topLeft), bottomRight_(bottomRight)
+    explicit RaisedPanel(QWidget* parent) : QFrame(parent)
     {
         setFrameStyle(QFrame::Panel | QFrame::Raised);
         setLineWidth(1);
@@ -95,12 +94,8 @@ protected:
         QPainter painter(this);
         DevicePainter device(painter);
         device.ring(device.toDevice(rect()), device.lineWidth(lineWidth()),
-                    palette().color(topLeft_), palette().color(bottomRight_));
+                    palette().color(QPalette::Light), palette().color(QPalette::Dark));
     }
-
-private:
-    QPalette::ColorRole topLeft_;
-    QPalette::ColorRole bottomRight_;
 };
 
 QString shortHint(const QString& hint)
@@ -146,7 +141,7 @@ TPopupCalendar::TPopupCalendar(const Clock& clock, const RegionalSettings& setti
 
 void TPopupCalendar::createPanel()
 {
-    panel_ = new LinePanel(this, QPalette::Light, QPalette::Dark);
+    panel_ = new RaisedPanel(this);
 }
 
 void TPopupCalendar::createTitleBar()
