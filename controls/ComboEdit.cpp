@@ -5,10 +5,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QtMath>
 #include <algorithm>
 
 namespace cyclo {
@@ -103,7 +103,7 @@ QPoint TCustomComboEdit::dropDownPosition(const QPoint& fieldTopLeft, const QSiz
     return {x, y};
 }
 
-void TCustomComboEdit::setReadOnly(bool readOnly)
+void TCustomComboEdit::setFieldReadOnly(bool readOnly)
 {
     readOnly_ = readOnly;
     if (!popupVisible_)
@@ -119,7 +119,7 @@ void TCustomComboEdit::setDirectInput(bool directInput)
 
 void TCustomComboEdit::restoreEditReadOnly()
 {
-    QLineEdit::setReadOnly(readOnly_ || !directInput_);
+    setReadOnly(readOnly_ || !directInput_);
 }
 
 void TCustomComboEdit::setButtonWidth(int width)
@@ -193,7 +193,7 @@ void TCustomComboEdit::refreshGlyph()
 void TCustomComboEdit::setPopup(TPopupWindow* popup)
 {
     popup_ = popup;
-    popup_->setCloseUp([this](TPopupWindow* sender, bool accept) { PopupCloseUp(sender, accept); });
+    connect(popup_, &TPopupWindow::closeUp, this, &TCustomComboEdit::PopupCloseUp);
 }
 
 int TCustomComboEdit::effectiveButtonWidth() const
@@ -201,7 +201,9 @@ int TCustomComboEdit::effectiveButtonWidth() const
     if (buttonWidth_ < kMinVisibleButtonWidth)
         return 0;
     const QImage image = button_->glyphImage(true);
-    return image.isNull() ? buttonWidth_ : std::max(buttonWidth_, image.width() + kGlyphMargin);
+    return image.isNull() ? buttonWidth_
+                          : std::max(buttonWidth_,
+                                     qCeil(image.deviceIndependentSize().width()) + kGlyphMargin);
 }
 
 void TCustomComboEdit::layoutButton()
@@ -263,7 +265,7 @@ void TCustomComboEdit::DropDown(bool disableEdit)
     popupVisible_ = true;
     qApp->installEventFilter(this);
     if (disableEdit)
-        QLineEdit::setReadOnly(true);
+        setReadOnly(true);
 }
 
 void TCustomComboEdit::ShowDropDown(const QPoint& screenPos)
@@ -287,7 +289,7 @@ void TCustomComboEdit::PopupCloseUp(TPopupWindow* /*sender*/, bool accept)
     qApp->removeEventFilter(this);
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    QDate value = GetDropDownValue();
+    QVariant value = GetDropDownValue();
     HideDropDown();
     if (focusPolicy() != Qt::NoFocus && isEnabled() && isVisible())
         setFocus(Qt::OtherFocusReason);
@@ -301,14 +303,14 @@ void TCustomComboEdit::PopupCloseUp(TPopupWindow* /*sender*/, bool accept)
     DropDownChanged();
 }
 
-bool TCustomComboEdit::CanAcceptDropDownValue(QDate& /*value*/)
+bool TCustomComboEdit::CanAcceptDropDownValue(QVariant& /*value*/)
 {
     return true;
 }
 
-void TCustomComboEdit::AcceptDropDownValue(const QDate& value)
+void TCustomComboEdit::AcceptDropDownValue(const QVariant& value)
 {
-    QLineEdit::setText(QLocale().toString(value, QLocale::ShortFormat));
+    setText(value.toString());
 }
 
 void TCustomComboEdit::SetDropDownValue(const QString& text)
@@ -316,7 +318,7 @@ void TCustomComboEdit::SetDropDownValue(const QString& text)
     popup_->PresetValue(text);
 }
 
-QDate TCustomComboEdit::GetDropDownValue() const
+QVariant TCustomComboEdit::GetDropDownValue() const
 {
     return popup_->ReadValue();
 }
@@ -393,7 +395,7 @@ void TCustomComboEdit::keyPressEvent(QKeyEvent* event)
         const QString before = textAtFocus_;
         passToDialog(event);
         if (displayText() != before)
-            QLineEdit::setText(before);
+            setText(before);
         return;
     }
     default:
@@ -412,11 +414,14 @@ bool TCustomComboEdit::focusMovedToOwnPopup(const QFocusEvent* event) const
 void TCustomComboEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (focused_)
-        return; // back from a passing activation of the drop-down
+    // Back from a passing activation of the drop-down, or its window is
+    // active again after a message box or another program: the user never
+    // left the field, so the text from when the focus came stays.
+    const Qt::FocusReason reason = event->reason();
+    if (focused_ && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason))
+        return;
     focused_ = true;
     textAtFocus_ = displayText();
-    const Qt::FocusReason reason = event->reason();
     const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                             reason == Qt::ShortcutFocusReason;
     if (byKeyboard && directInput_)
@@ -428,7 +433,9 @@ void TCustomComboEdit::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (focusMovedToOwnPopup(event))
         return;
-    focused_ = false;
+    // A window going inactive keeps the field as its focus widget; any other
+    // reason means the user left it.
+    focused_ = event->reason() == Qt::ActiveWindowFocusReason;
     if (popupVisible_)
         PopupCloseUp(popup_, false);
 }

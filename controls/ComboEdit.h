@@ -33,6 +33,7 @@ enum class TPopupAlign : std::uint8_t
 class TCustomComboEdit : public QLineEdit
 {
     Q_OBJECT
+    Q_PROPERTY(bool ReadOnly READ isFieldReadOnly WRITE setFieldReadOnly)
 
 public:
     static constexpr int kDefaultButtonWidth = 21;
@@ -49,11 +50,11 @@ public:
                                                  const QSize& popupSize, const QRect& screen,
                                                  TPopupAlign align);
 
-    // When on, neither typing nor the button works. (Hides QLineEdit's own
-    // read-only switch: the edit itself is also read-only while DirectInput
-    // is off or the drop-down is open.)
-    void setReadOnly(bool readOnly);
-    [[nodiscard]] bool isReadOnly() const { return IsReadOnly(); }
+    // The field's ReadOnly: when on, neither typing nor the button works.
+    // QLineEdit's own read-only switch follows it, and is also on while
+    // DirectInput is off or the drop-down is open.
+    void setFieldReadOnly(bool readOnly);
+    [[nodiscard]] bool isFieldReadOnly() const { return IsReadOnly(); }
     // Typing allowed; when off the text changes only through the drop-down.
     void setDirectInput(bool directInput);
     [[nodiscard]] bool directInput() const { return directInput_; }
@@ -84,8 +85,8 @@ public:
 
     // Opens the drop-down; `disableEdit` makes the edit read-only until it closes.
     virtual void DropDown(bool disableEdit);
-    // The close-up callback of the drop-down.
-    void PopupCloseUp(TPopupWindow* sender, bool accept);
+    // Closes the drop-down; connected to its closeUp signal.
+    void PopupCloseUp(cyclo::TPopupWindow* sender, bool accept);
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -108,11 +109,12 @@ protected:
     virtual void ShowDropDown(const QPoint& screenPos);
     virtual void HideDropDown();
     // May refuse the value or change it before it is written.
-    virtual bool CanAcceptDropDownValue(QDate& value);
-    virtual void AcceptDropDownValue(const QDate& value);
+    virtual bool CanAcceptDropDownValue(QVariant& value);
+    // Writes the drop-down's value; the base writes it as text.
+    virtual void AcceptDropDownValue(const QVariant& value);
     // Hands the field's text to the drop-down before it opens.
     virtual void SetDropDownValue(const QString& text);
-    [[nodiscard]] virtual QDate GetDropDownValue() const;
+    [[nodiscard]] virtual QVariant GetDropDownValue() const;
     virtual void DropDownChanged();
     [[nodiscard]] virtual bool IsReadOnly() const { return readOnly_; }
 

@@ -2,6 +2,7 @@
 
 #include "assets/Artwork.h"
 #include "controls/Clock.h"
+#include "controls/EditButton.h"
 #include "controls/PopupCalendar.h"
 #include "controls/QtDate.h"
 #include "controls/RegionalSettings.h"
@@ -48,6 +49,25 @@ TCustomDateEdit::TCustomDateEdit(const Clock& clock, const RegionalSettings& set
     passSettingsToCalendar();
     setDefaultNumGlyphs(kDateEditGlyphs);
     setNumGlyphs(kDateEditGlyphs);
+    button()->setAccessibleName(QStringLiteral("Choose a date"));
+    connect(this, &QLineEdit::textChanged, this, &TCustomDateEdit::reportDate);
+}
+
+void TCustomDateEdit::reportDate()
+{
+    if (holdDateReport_)
+        return;
+    const QDate current = date();
+    if (current == reportedDate_)
+        return;
+    reportedDate_ = current;
+    emit dateChanged(current);
+}
+
+void TCustomDateEdit::setDefaultToday(bool on)
+{
+    defaultToday_ = on;
+    reportDate();
 }
 
 std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const
@@ -64,7 +84,7 @@ std::optional<QDate> TCustomDateEdit::parseText(const QString& fieldText) const
 
 QDate TCustomDateEdit::date() const
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     if (fieldText.isEmpty())
         return {};
     if (const std::optional<QDate> read = parseText(fieldText))
@@ -95,14 +115,14 @@ void TCustomDateEdit::SetDateAndSelect(QDate date)
         selectAll();
 }
 
-QString TCustomDateEdit::text() const
+QString TCustomDateEdit::fieldText() const
 {
     if (editMask_.empty())
         return QLineEdit::text();
     return QString::fromStdU16String(FieldTextOf(displayText().toStdU16String(), editMask_));
 }
 
-void TCustomDateEdit::setText(const QString& text)
+void TCustomDateEdit::setFieldText(const QString& text)
 {
     if (editMask_.empty()) {
         QLineEdit::setText(text);
@@ -115,7 +135,7 @@ void TCustomDateEdit::setText(const QString& text)
 
 TCustomDateEdit::TextState TCustomDateEdit::textState() const
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     QString rest = fieldText;
     rest.remove(QChar(u' '));
     rest.remove(blanksChar_);
@@ -127,7 +147,7 @@ TCustomDateEdit::TextState TCustomDateEdit::textState() const
 
 QString TCustomDateEdit::invalidDateMessage() const
 {
-    return QStringLiteral("''%1'' is not a valid date").arg(text());
+    return QStringLiteral("''%1'' is not a valid date").arg(fieldText());
 }
 
 void TCustomDateEdit::RefreshFormatAndMask()
@@ -141,6 +161,7 @@ void TCustomDateEdit::RefreshFormatAndMask()
     const std::u16string newMask = DateEditMask(order, fourDigits, blanksChar_.unicode());
     const QString qtMask =
         QString::fromStdU16String(QtInputMaskOf(newMask, regional.dateSeparator));
+    holdDateReport_ = true;
     if (qtMask != qtMask_ || format_ != oldFormat) {
         setInputMask(QString());
         setInputMask(qtMask);
@@ -149,6 +170,8 @@ void TCustomDateEdit::RefreshFormatAndMask()
     editMask_ = newMask;
     passSettingsToCalendar();
     setDate(current);
+    holdDateReport_ = false;
+    reportDate();
 }
 
 void TCustomDateEdit::setBlanksChar(QChar blanks)
@@ -211,24 +234,27 @@ QImage TCustomDateEdit::DefaultButtonGlyph() const
     return dateEditPicture();
 }
 
-bool TCustomDateEdit::CanAcceptDropDownValue(QDate& value)
+bool TCustomDateEdit::CanAcceptDropDownValue(QVariant& value)
 {
     bool accept = true;
-    if (onAcceptDate_)
-        onAcceptDate_(value, accept);
+    if (onAcceptDate_) {
+        QDate date = value.toDate();
+        onAcceptDate_(date, accept);
+        value = date;
+    }
     return accept;
 }
 
-void TCustomDateEdit::AcceptDropDownValue(const QDate& value)
+void TCustomDateEdit::AcceptDropDownValue(const QVariant& value)
 {
-    setDate(value);
+    setDate(value.toDate());
 }
 
 void TCustomDateEdit::SetDropDownValue(const QString& /*displayText*/)
 {
-    const QString fieldText = text();
+    const QString fieldText = this->fieldText();
     if (fieldText.isEmpty()) {
-        calendar_->PresetValue(TPopupWindow::Value{});
+        calendar_->PresetValue(QVariant());
         return;
     }
     calendar_->PresetValue(parseText(fieldText).value_or(clock_.today()));
@@ -289,7 +315,7 @@ void TCustomDateEdit::checkOnLeaving()
         break;
     case TextState::ValidDate:
         setChangeSignalBlocked(true);
-        setDate(*parseText(text()));
+        setDate(*parseText(fieldText()));
         setChangeSignalBlocked(false);
         break;
     case TextState::NotADate:

@@ -21,6 +21,8 @@ class TPopupCalendar;
 class TCustomDateEdit : public TCustomComboEdit
 {
     Q_OBJECT
+    Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged USER true)
+    Q_PROPERTY(QString Text READ fieldText WRITE setFieldText)
 
 public:
     // What the field's text holds.
@@ -51,12 +53,13 @@ public:
     // Writes the date and selects the whole text (when DirectInput is on).
     void SetDateAndSelect(QDate date);
 
-    // The field's text: every position and both separators in place, empty
-    // positions as blanks (never empty while a mask is set). Hides QLineEdit's.
-    [[nodiscard]] QString text() const;
-    // Fits the text to the field's positions part by part, then shows it.
-    // Hides QLineEdit's.
-    void setText(const QString& text);
+    // The field's Text: every position and both separators in place, empty
+    // positions as blanks (never empty while a mask is set), where
+    // QLineEdit::text() leaves the blanks out.
+    [[nodiscard]] QString fieldText() const;
+    // Fits the text to the field's positions part by part, then shows it;
+    // QLineEdit::setText() fills the positions in order instead.
+    void setFieldText(const QString& text);
 
     // The check for leaving the field and for a dialog's OK: whether the text
     // is blank, a date, or not a date (read without fallback).
@@ -72,7 +75,7 @@ public:
 
     void setBlanksChar(QChar blanks);
     [[nodiscard]] QChar blanksChar() const { return blanksChar_; }
-    void setDefaultToday(bool on) { defaultToday_ = on; }
+    void setDefaultToday(bool on);
     [[nodiscard]] bool defaultToday() const { return defaultToday_; }
     void setCheckOnExit(bool on) { checkOnExit_ = on; }
     [[nodiscard]] bool checkOnExit() const { return checkOnExit_; }
@@ -93,10 +96,14 @@ public:
 
     [[nodiscard]] TPopupCalendar* popupCalendar() const { return calendar_; }
 
+signals:
+    // The date the text stands for changed (emitted once per real change).
+    void dateChanged(QDate date);
+
 protected:
     [[nodiscard]] QImage DefaultButtonGlyph() const override;
-    bool CanAcceptDropDownValue(QDate& value) override;
-    void AcceptDropDownValue(const QDate& value) override;
+    bool CanAcceptDropDownValue(QVariant& value) override;
+    void AcceptDropDownValue(const QVariant& value) override;
     void SetDropDownValue(const QString& text) override;
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -108,6 +115,8 @@ private:
     void passSettingsToCalendar();
     void checkOnLeaving();
     void showInvalidDate();
+    // Emits dateChanged when date() differs from the last one reported.
+    void reportDate();
 
     const Clock& clock_;
     const RegionalSettings& settings_;
@@ -127,6 +136,8 @@ private:
     AcceptDateHandler onAcceptDate_;
     bool windowCreated_ = false; // the first show has refreshed and started listening
     bool reportingInvalid_ = false;
+    QDate reportedDate_;
+    bool holdDateReport_ = false; // while the mask is replaced
 };
 
 } // namespace cyclo

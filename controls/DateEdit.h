@@ -7,7 +7,7 @@
 //   edit->setDefaultToday(true);
 //   edit->setNumGlyphs(2);
 //   edit->setYearDigits(TYearDigits::dyFour);
-//   edit->setText("18.01.2001");
+//   edit->setFieldText("18.01.2001");
 //   ...
 //   if (edit->textState() == TDateEdit::TextState::NotADate)
 //       QMessageBox::critical(..., edit->invalidDateMessage());

@@ -35,8 +35,13 @@ void TEditButton::paintButton(QPainter& painter)
         return;
     // Column 0 rows 0..h-2 in the face colour, column 1 rows 1..h-3 in the
     // highlight colour: the button's left bevel blends into the field.
-    painter.fillRect(QRect(0, 0, 1, height() - 1), palette().color(QPalette::Button));
-    painter.fillRect(QRect(1, 1, 1, height() - 3), palette().color(QPalette::Light));
+    DevicePainter device(painter);
+    const QRect r = device.toDevice(rect());
+    const int line = device.lineWidth();
+    device.fill(QRect(r.left(), r.top(), line, r.height() - line),
+                palette().color(QPalette::Button));
+    device.fill(QRect(r.left() + line, r.top() + line, line, r.height() - 3 * line),
+                palette().color(QPalette::Light));
 }
 
 } // namespace cyclo

@@ -2,6 +2,7 @@
 
 #include "calendar/DateTextRules.h"
 #include "controls/Clock.h"
+#include "controls/DevicePixels.h"
 #include "controls/LocCalendar.h"
 #include "controls/QtDate.h"
 #include "controls/RegionalSettings.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -34,24 +36,67 @@ constexpr int kFallbackFontPointSize = 8;
 const std::array<const char*, TPopupCalendar::kCalendarHintCount> kDefaultHints = {
     "Previous Year|", "Previous Month|", "Next Month|", "Next Year|"};
 
-// 8 x 6 pictures, black on white; white is transparent.
-const std::array<std::array<const char*, 6>, TPopupCalendar::kCalendarHintCount> kNavPictures = {{
-    {"...#...#", "..##..##", ".###.###", "..##..##", "...#...#", "........"}, // PREV2
-    {"....#...", "...##...", "..###...", "...##...", "....#...", "........"}, // PREV1
-    {"...#....", "...##...", "...###..", "...##...", "...#....", "........"}, // NEXT1
-    {"#...#...", "##..##..", "###.###.", "##..##..", "#...#...", "........"}, // NEXT2
+// The navigation pictures, 8 x 6 units, black on white (white is
+// transparent): one or two triangles each, given by their base column and the
+// column of their tip; all reach from row 0 to row 5, the tip half-way down.
+constexpr QSize kNavPictureSize(8, 6);
+constexpr qreal kNavTriangleHeight = 5.0;
+struct NavTriangles
+{
+    std::array<std::pair<qreal, qreal>, 2> baseAndTip;
+    int count;
+};
+constexpr std::array<NavTriangles, TPopupCalendar::kCalendarHintCount> kNavPictures = {{
+    {{{{4.0, 1.0}, {8.0, 5.0}}}, 2}, // PREV2
+    {{{{5.0, 2.0}, {0.0, 0.0}}}, 1}, // PREV1
+    {{{{3.0, 6.0}, {0.0, 0.0}}}, 1}, // NEXT1
+    {{{{0.0, 3.0}, {4.0, 7.0}}}, 2}, // NEXT2
 }};
 
-QImage navPicture(const std::array<const char*, 6>& rows)
+// A navigation picture drawn for `ratio` device pixels per unit, so that its
+// slopes stay fine at any screen scale.
+QImage navPicture(const NavTriangles& picture, qreal ratio)
 {
-    QImage image(8, 6, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y,
-                           rows[static_cast<std::size_t>(y)][x] == '#' ? qRgb(0, 0, 0)
-                                                                       : qRgb(255, 255, 255));
+    QImage image(static_cast<int>(std::lround(kNavPictureSize.width() * ratio)),
+                 static_cast<int>(std::lround(kNavPictureSize.height() * ratio)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(ratio, ratio);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (int i = 0; i < picture.count; ++i) {
+        const auto [base, tip] = picture.baseAndTip[static_cast<std::size_t>(i)];
+        const std::array<QPointF, 3> corners = {QPointF(base, 0.0),
+                                                QPointF(base, kNavTriangleHeight),
+                                                QPointF(tip, kNavTriangleHeight / 2)};
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+    }
+    painter.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
+
+// The raised panel inside the window: one line, in whole device pixels at
+// any screen scale.
+class RaisedPanel : public QFrame
+{
+public:
+    explicit RaisedPanel(QWidget* parent) : QFrame(parent)
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setLineWidth(1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        DevicePainter device(painter);
+        device.ring(device.toDevice(rect()), device.lineWidth(lineWidth()),
+                    palette().color(QPalette::Light), palette().color(QPalette::Dark));
+    }
+};
 
 QString shortHint(const QString& hint)
 {
@@ -96,9 +141,7 @@ TPopupCalendar::TPopupCalendar(const Clock& clock, const RegionalSettings& setti
 
 void TPopupCalendar::createPanel()
 {
-    panel_ = new QFrame(this);
-    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel_->setLineWidth(1);
+    panel_ = new RaisedPanel(this);
 }
 
 void TPopupCalendar::createTitleBar()
@@ -106,7 +149,7 @@ void TPopupCalendar::createTitleBar()
     titleBar_ = new QWidget(panel_);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new TVoTimerSpeedButton(titleBar_);
-        button->setGlyph(navPicture(kNavPictures[i]));
+        button->setGlyph(navPicture(kNavPictures[i], devicePixelRatioF()));
         button->setAttribute(Qt::WA_AlwaysShowToolTips);
         buttons_[i] = button;
     }
@@ -175,18 +218,30 @@ void TPopupCalendar::layoutChildren(qreal scale)
                            panel_->height() - 2 * bevel - barHeight);
 }
 
-QDate TPopupCalendar::ReadValue() const
+void TPopupCalendar::showEvent(QShowEvent* event)
+{
+    // The screen it opens on decides the pictures' resolution.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != navPictureRatio_) {
+        navPictureRatio_ = ratio;
+        for (std::size_t i = 0; i < buttons_.size(); ++i)
+            buttons_[i]->setGlyph(navPicture(kNavPictures[i], ratio));
+    }
+    TPopupWindow::showEvent(event);
+}
+
+QVariant TPopupCalendar::ReadValue() const
 {
     return calendar_->calendarDate();
 }
 
-void TPopupCalendar::PresetValue(const Value& value)
+void TPopupCalendar::PresetValue(const QVariant& value)
 {
     QDate date;
-    if (const auto* text = std::get_if<QString>(&value))
-        date = dateOfText(*text);
-    else if (const auto* given = std::get_if<QDate>(&value))
-        date = *given;
+    if (value.typeId() == QMetaType::QString)
+        date = dateOfText(value.toString());
+    else if (value.typeId() == QMetaType::QDate)
+        date = value.toDate();
     if (!inYearRange(date))
         date = clock_.today();
     calendar_->setCalendarDate(date);

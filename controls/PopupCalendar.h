@@ -41,10 +41,11 @@ public:
 
     TPopupCalendar(const Clock& clock, const RegionalSettings& settings, QWidget* owner);
 
-    [[nodiscard]] QDate ReadValue() const override;
+    // The calendar's date, as a QDate.
+    [[nodiscard]] QVariant ReadValue() const override;
     // Nothing, a text that is blank once the separators are removed, a text
     // that is not a date, or a date outside years 1..9999 show today.
-    void PresetValue(const Value& value) override;
+    void PresetValue(const QVariant& value) override;
     bool handleKey(QKeyEvent* event) override;
 
     // Passed on from the field.
@@ -73,6 +74,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createPanel();
@@ -91,6 +93,7 @@ private:
     std::array<TVoTimerSpeedButton*, kCalendarHintCount> buttons_{};
     TLocCalendar* calendar_ = nullptr;
     QStringList hints_;
+    qreal navPictureRatio_ = 0.0;
 };
 
 } // namespace cyclo

@@ -1,6 +1,9 @@
 #include "controls/PopupWindow.h"
 
+#include "controls/DevicePixels.h"
+
 #include <QEvent>
+#include <QPainter>
 
 namespace cyclo {
 
@@ -17,8 +20,16 @@ TPopupWindow::TPopupWindow(QWidget* owner)
 
 void TPopupWindow::CloseWithResult(bool accept)
 {
-    if (closeUp_)
-        closeUp_(this, accept);
+    emit closeUp(this, accept);
+}
+
+void TPopupWindow::paintEvent(QPaintEvent* /*event*/)
+{
+    // The thin border: one line in the text colour, whole device pixels thick.
+    QPainter painter(this);
+    DevicePainter device(painter);
+    const QColor border = palette().color(QPalette::WindowText);
+    device.ring(device.toDevice(rect()), device.lineWidth(lineWidth()), border, border);
 }
 
 bool TPopupWindow::handleKey(QKeyEvent* /*event*/)

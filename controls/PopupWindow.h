@@ -1,13 +1,10 @@
 #pragma once
 // A floating window that a field drops down under itself: no caption, a thin
 // border, shown without being activated so the focus stays in the field, and
-// a close-up callback through which it hands its result back.
+// a close-up signal through which it hands its result back.
 
-#include <QDate>
 #include <QFrame>
-#include <QString>
-#include <functional>
-#include <variant>
+#include <QVariant>
 
 class QKeyEvent;
 
@@ -18,21 +15,15 @@ class TPopupWindow : public QFrame
     Q_OBJECT
 
 public:
-    // A starting value: nothing, a text or a date.
-    using Value = std::variant<std::monostate, QString, QDate>;
-    // Called when the window asks to close, with whether its value is accepted.
-    using CloseUpHandler = std::function<void(TPopupWindow* sender, bool accept)>;
-
     // `owner` is the field; the window floats above the owner's window.
     explicit TPopupWindow(QWidget* owner);
 
-    void setCloseUp(CloseUpHandler handler) { closeUp_ = std::move(handler); }
-
-    // The current value.
-    [[nodiscard]] virtual QDate ReadValue() const = 0;
-    // Sets the starting value before the window opens.
-    virtual void PresetValue(const Value& value) = 0;
-    // Asks the owner to close the window (calls the close-up callback).
+    // The current value, of the type the window edits.
+    [[nodiscard]] virtual QVariant ReadValue() const = 0;
+    // Sets the starting value before the window opens: nothing (a null
+    // variant), a text, or a value of the type the window edits.
+    virtual void PresetValue(const QVariant& value) = 0;
+    // Asks the owner to close the window (emits closeUp).
     virtual void CloseWithResult(bool accept);
 
     // A key the owner passes on while the window is open; returns whether
@@ -42,11 +33,13 @@ public:
     // Whether `widget` is this window or lies inside it.
     [[nodiscard]] bool containsWidget(const QWidget* widget) const;
 
+signals:
+    // The window asks its owner to close it, with whether its value is accepted.
+    void closeUp(cyclo::TPopupWindow* sender, bool accept);
+
 protected:
     bool event(QEvent* event) override;
-
-private:
-    CloseUpHandler closeUp_;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace cyclo

@@ -51,6 +51,11 @@ QString RegionalSettings::shortDayName(int dayOfWeek) const
     return dayOfWeek >= 0 && dayOfWeek < dayNames_.size() ? dayNames_.at(dayOfWeek) : QString();
 }
 
+QString RegionalSettings::longDateText(QDate date) const
+{
+    return locale_.toString(date, QLocale::LongFormat);
+}
+
 void RegionalSettings::setFollowsChanges(bool follow)
 {
     followsChanges_ = follow;
@@ -122,6 +127,9 @@ bool RegionalSettings::readLocale(const QLocale& locale)
     for (int day = 0; day < kDaysPerWeek; ++day)
         days << locale.dayName(day == 0 ? kDaysPerWeek : day, QLocale::ShortFormat);
 
+    // The full date text follows the locale too, but only the values above
+    // change what the controls show.
+    locale_ = locale;
     if (date == date_ && months == monthNames_ && days == dayNames_)
         return false;
     date_ = std::move(date);

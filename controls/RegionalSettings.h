@@ -6,6 +6,7 @@
 
 #include "calendar/DateTextRules.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QObject>
 #include <QString>
@@ -34,6 +35,9 @@ public:
     // Abbreviated day name, 0 = Sunday .. 6 = Saturday (as TDayOfWeekName);
     // empty for any other.
     [[nodiscard]] QString shortDayName(int dayOfWeek) const;
+    // A date written out in full, as the locale writes it ("Thursday, 18
+    // January 2001"): what assistive technology reads.
+    [[nodiscard]] QString longDateText(QDate date) const;
 
     // While on (the default), a QEvent::LocaleChange sent to the application
     // reads QLocale() again.
@@ -68,6 +72,7 @@ private:
     RegionalDateSettings date_;
     QStringList monthNames_;
     QStringList dayNames_;
+    QLocale locale_;
     bool followsChanges_ = true;
 };
 

@@ -1,15 +1,21 @@
 #include "controls/ShadowLabel.h"
 
+#include "controls/Accessibility.h"
+#include "controls/DevicePixels.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <cmath>
 #include <cstdlib>
 
 namespace cyclo {
 
 namespace {
 
+// Dots per metre are dots per inch over this.
+constexpr qreal kMetresPerInch = 0.0254;
 // The caption is drawn one pixel in from the left and right edges.
 constexpr int kSideMargin = 1;
 // Height of the rectangle the caption is measured in; large enough for any caption.
@@ -21,6 +27,7 @@ ShadowLabel::ShadowLabel(QWidget* parent) : ShadowLabel(QString(), parent) {}
 
 ShadowLabel::ShadowLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
 {
+    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applyAutoSize();
@@ -33,6 +40,10 @@ void ShadowLabel::setText(const QString& text)
     text_ = text;
     applyAutoSize();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void ShadowLabel::setShadowSize(std::uint8_t size)
@@ -272,7 +283,6 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     if (!transparent_)
         painter.fillRect(rect(), palette().color(backgroundRole()));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(captionFont());
 
     QRect r = rect().adjusted(kSideMargin, 0, -kSideMargin, 0);
     const int flags = textFlags(true);
@@ -290,12 +300,39 @@ void ShadowLabel::paintLabel(QPainter& painter) const
     const QColor face = enabled ? colours.color(QPalette::WindowText)
                                 : colours.color(QPalette::Disabled, QPalette::WindowText);
 
-    // The shadow first; the text then covers it wherever they overlap.
-    painter.setPen(shadow);
+    // The caption is rasterised once, at the device's resolution, and laid
+    // down twice: the shadow whole device pixels away is then an exact copy
+    // of the text at any screen scale.
     const QString shown = brokenText(text_, r.width());
-    painter.drawText(r.translated(shadowOffset()), flags, shown);
-    painter.setPen(face);
-    painter.drawText(r, flags, shown);
+    DevicePainter device(painter);
+    const qreal ratio = device.ratio();
+    const QRect deviceLabel = device.toDevice(rect());
+    QImage caption(deviceLabel.size(), QImage::Format_ARGB32_Premultiplied);
+    caption.fill(Qt::transparent);
+    caption.setDevicePixelRatio(ratio);
+    caption.setDotsPerMeterX(qRound(logicalDpiX() / kMetresPerInch));
+    caption.setDotsPerMeterY(qRound(logicalDpiY() / kMetresPerInch));
+    {
+        QPainter ink(&caption);
+        ink.setFont(captionFont());
+        ink.setPen(Qt::black);
+        ink.drawText(QRectF(r), flags, shown);
+    }
+    caption.setDevicePixelRatio(1.0);
+    const auto tinted = [&caption](const QColor& colour) {
+        QImage copy = caption;
+        QPainter tint(&copy);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(copy.rect(), colour);
+        return copy;
+    };
+    const QPoint offset = shadowOffset();
+    const QPoint deviceOffset(static_cast<int>(std::lround(offset.x() * ratio)),
+                              static_cast<int>(std::lround(offset.y() * ratio)));
+
+    // The shadow first; the text then covers it wherever they overlap.
+    painter.drawImage(deviceLabel.topLeft() + deviceOffset, tinted(shadow));
+    painter.drawImage(deviceLabel.topLeft(), tinted(face));
 }
 
 void ShadowLabel::changeEvent(QEvent* event)

@@ -1,6 +1,8 @@
 #include "controls/VoCalendar.h"
 
+#include "controls/Accessibility.h"
 #include "controls/Clock.h"
+#include "controls/DevicePixels.h"
 #include "controls/RegionalSettings.h"
 
 #include <QKeyEvent>
@@ -33,8 +35,14 @@ int sundayBasedWeekday(QDate date)
 TVoCalendar::TVoCalendar(const Clock& clock, const RegionalSettings& settings, QWidget* parent)
     : QWidget(parent), clock_(clock), settings_(settings), date_(clock.today())
 {
+    installControlsAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     RefreshDays();
+}
+
+QString TVoCalendar::selectedDateText() const
+{
+    return settings_.longDateText(date_);
 }
 
 void TVoCalendar::setCalendarDate(QDate date)
@@ -222,7 +230,8 @@ void TVoCalendar::drawCell(QPainter& painter, int column, int row, const QRect& 
     const bool weekend = weekends_.contains(dayOfWeekFromIndex(indexOf(startOfWeek_) + column));
     QColor textColor = palette().color(QPalette::WindowText);
     if (selected) {
-        painter.fillRect(rect, palette().color(QPalette::Highlight));
+        DevicePainter device(painter);
+        device.fill(device.toDevice(rect), palette().color(QPalette::Highlight));
         textColor = palette().color(QPalette::HighlightedText);
     } else if (weekend) {
         textColor = weekendColor_;
@@ -244,8 +253,12 @@ void TVoCalendar::paintEvent(QPaintEvent* /*event*/)
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             drawCell(painter, column, row, cellRect(column, row));
-    painter.fillRect(QRect(0, rowHeight(), columnWidth() * kColumns, kGridLineWidth),
-                     palette().color(QPalette::Dark));
+    // The line under the header: whole device pixels, as thick as the ratio makes it.
+    DevicePainter device(painter);
+    const QRect line =
+        device.toDevice(QRect(0, rowHeight(), columnWidth() * kColumns, kGridLineWidth));
+    device.fill(QRect(line.left(), line.top(), line.width(), device.lineWidth(kGridLineWidth)),
+                palette().color(QPalette::Dark));
 }
 
 void TVoCalendar::keyPressEvent(QKeyEvent* event)
@@ -311,6 +324,10 @@ void TVoCalendar::changeDate(QDate date)
         return;
     date_ = date;
     RefreshDays();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, selectedDateText());
+        QAccessible::updateAccessibility(&changed);
+    }
     emit OnChange();
 }
 

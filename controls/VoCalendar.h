@@ -79,6 +79,8 @@ public:
     // The day a cell shows, or 0 for the header and empty cells.
     [[nodiscard]] int dayOfCell(int column, int row) const;
     [[nodiscard]] QString cellText(int column, int row) const;
+    // The selected date written out in full, for assistive technology.
+    [[nodiscard]] QString selectedDateText() const;
     [[nodiscard]] QRect cellRect(int column, int row) const;
     // The cell under a point of the widget, or (-1, -1).
     [[nodiscard]] QPoint cellAt(const QPoint& pos) const;

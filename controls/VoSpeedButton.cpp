@@ -1,8 +1,11 @@
 #include "controls/VoSpeedButton.h"
 
+#include "controls/Accessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace cyclo {
 
@@ -32,6 +35,7 @@ QImage withTransparentColour(const QImage& picture)
 QImage embossed(const QImage& image, const QPalette& palette)
 {
     QImage result(image.size(), QImage::Format_ARGB32);
+    result.setDevicePixelRatio(image.devicePixelRatio());
     result.fill(Qt::transparent);
     const QRgb light = palette.color(QPalette::Light).rgb();
     const QRgb dark = palette.color(QPalette::Dark).rgb();
@@ -55,34 +59,54 @@ QImage embossed(const QImage& image, const QPalette& palette)
 void drawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
                    const QColor& bottomRight)
 {
-    const int l = rect.left();
-    const int t = rect.top();
-    const int r = rect.right();
-    const int b = rect.bottom();
-    painter.fillRect(QRect(l, t, rect.width() - 1, 1), topLeft);
-    painter.fillRect(QRect(l, t, 1, rect.height() - 1), topLeft);
-    painter.fillRect(QRect(l, b, rect.width(), 1), bottomRight);
-    painter.fillRect(QRect(r, t, 1, rect.height()), bottomRight);
+    DevicePainter device(painter);
+    device.ring(device.toDevice(rect), device.lineWidth(), topLeft, bottomRight);
 }
 
-void drawButtonBevel(QPainter& painter, const QRect& rect, const QPalette& palette, bool sunken)
+void drawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
+                     bool sunken)
 {
     const QColor light = palette.color(QPalette::Light);
     const QColor midlight = palette.color(QPalette::Midlight);
     const QColor dark = palette.color(QPalette::Dark);
     const QColor shadow = palette.color(QPalette::Shadow);
+    const int line = device.lineWidth();
+    const QRect inner = deviceRect.adjusted(line, line, -line, -line);
     if (sunken) {
-        drawThinBevel(painter, rect, dark, light);
-        drawThinBevel(painter, rect.adjusted(1, 1, -1, -1), shadow, midlight);
+        device.ring(deviceRect, line, dark, light);
+        device.ring(inner, line, shadow, midlight);
     } else {
-        drawThinBevel(painter, rect, light, shadow);
-        drawThinBevel(painter, rect.adjusted(1, 1, -1, -1), midlight, dark);
+        device.ring(deviceRect, line, light, shadow);
+        device.ring(inner, line, midlight, dark);
     }
+}
+
+void drawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture)
+{
+    const QSize size = devicePictureSize(picture, device.ratio());
+    QPainter& painter = device.painter();
+    if (size == picture.size()) {
+        // Drawn pixel for pixel: the picture was made for this ratio.
+        painter.drawImage(QRect(deviceTopLeft, size), picture, picture.rect());
+        return;
+    }
+    // A picture made for another ratio: a smaller copy is smoothed, a larger
+    // one keeps its pixels sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, size.width() < picture.width());
+    painter.drawImage(QRect(deviceTopLeft, size), picture, picture.rect());
+}
+
+QSize devicePictureSize(const QImage& picture, qreal ratio)
+{
+    const QSizeF units = picture.deviceIndependentSize();
+    return {std::max(1, static_cast<int>(std::lround(units.width() * ratio))),
+            std::max(1, static_cast<int>(std::lround(units.height() * ratio)))};
 }
 
 TVoSpeedButton::TVoSpeedButton(QWidget* parent)
     : QWidget(parent), timer_(std::make_unique<QtRepeatTimer>())
 {
+    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     timer_->setCallback([this] { onRepeatTimer(); });
@@ -138,7 +162,7 @@ void TVoSpeedButton::setRepeatTimer(std::unique_ptr<RepeatTimer> timer)
 QSize TVoSpeedButton::sizeHint() const
 {
     const QImage image = glyphImage(true);
-    return image.isNull() ? QSize(21, 21) : image.size() + QSize(6, 6);
+    return image.isNull() ? QSize(21, 21) : image.deviceIndependentSize().toSize() + QSize(6, 6);
 }
 
 void TVoSpeedButton::click()
@@ -148,24 +172,26 @@ void TVoSpeedButton::click()
 
 void TVoSpeedButton::paintButton(QPainter& painter)
 {
-    const QRect r = rect();
+    DevicePainter device(painter);
+    const QRect r = device.toDevice(rect());
+    const int line = device.lineWidth();
     if (!flat_) {
-        painter.fillRect(r, palette().color(QPalette::Button));
-        drawButtonBevel(painter, r, palette(), down_);
+        device.fill(r, palette().color(QPalette::Button));
+        drawButtonBevel(device, r, palette(), down_);
     } else if (down_) {
-        drawThinBevel(painter, r, palette().color(QPalette::Dark),
-                      palette().color(QPalette::Light));
+        device.ring(r, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
     } else if (hover_ && isEnabled()) {
-        drawThinBevel(painter, r, palette().color(QPalette::Light),
-                      palette().color(QPalette::Dark));
+        device.ring(r, line, palette().color(QPalette::Light), palette().color(QPalette::Dark));
     }
     const QImage image = glyphImage(isEnabled());
     if (image.isNull())
         return;
-    QPoint topLeft((r.width() - image.width()) / 2, (r.height() - image.height()) / 2);
+    const QSize size = devicePictureSize(image, device.ratio());
+    QPoint topLeft(r.left() + (r.width() - size.width()) / 2,
+                   r.top() + (r.height() - size.height()) / 2);
     if (down_)
-        topLeft += QPoint(1, 1);
-    painter.drawImage(topLeft, image);
+        topLeft += QPoint(line, line);
+    drawPicture(device, topLeft, image);
 }
 
 void TVoSpeedButton::paintEvent(QPaintEvent* /*event*/)

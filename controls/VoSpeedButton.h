@@ -4,6 +4,7 @@
 // disabled, pressed, latched), it shows a pressed state while held, and it
 // can repeat its click while held down.
 
+#include "controls/DevicePixels.h"
 #include "controls/RepeatTimer.h"
 
 #include <QImage>
@@ -93,10 +94,16 @@ private:
     bool hover_ = false;
 };
 
-// Draws the classic two-pixel bevel of a push button inside `rect`.
-void drawButtonBevel(QPainter& painter, const QRect& rect, const QPalette& palette, bool sunken);
-// Draws a one-pixel raised or sunken frame inside `rect`.
+// Draws the classic two-line bevel of a push button inside `deviceRect`.
+void drawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
+                     bool sunken);
+// Draws a one-line raised or sunken frame inside `rect` (in units).
 void drawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
                    const QColor& bottomRight);
+// The device pixels a picture covers at `ratio`: its own size when it was
+// made for that ratio.
+[[nodiscard]] QSize devicePictureSize(const QImage& picture, qreal ratio);
+// Draws a picture with its top-left corner at a device pixel, at its own ratio.
+void drawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture);
 
 } // namespace cyclo

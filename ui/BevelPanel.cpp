@@ -1,23 +1,10 @@
 #include "ui/BevelPanel.h"
 
+#include "controls/DevicePixels.h"
+
 #include <QPainter>
 
 namespace cyclo {
-
-namespace {
-
-// One bevel ring along the edges of `r`: the light colour on the top and left
-// edges, the dark one on the right and bottom edges, which also own the
-// top-right and bottom-left corner pixels.
-void drawBevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
-{
-    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-}
-
-} // namespace
 
 BevelPanel::BevelPanel(QWidget* parent, Bevel outer, Bevel inner)
     : QWidget(parent), outer_(outer), inner_(inner)
@@ -48,15 +35,19 @@ void BevelPanel::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
-    QRect r = rect();
+    // Each bevel ring is one line of the design: whole device pixels at any
+    // screen scale.
+    DevicePainter device(painter);
+    const int line = device.lineWidth();
+    QRect r = device.toDevice(rect());
     for (const Bevel bevel : {outer_, inner_}) {
         if (bevel == Bevel::None)
             continue;
         if (bevel == Bevel::Raised)
-            drawBevel(painter, r, light, dark);
+            device.ring(r, line, light, dark);
         else
-            drawBevel(painter, r, dark, light);
-        r.adjust(1, 1, -1, -1);
+            device.ring(r, line, dark, light);
+        r.adjust(line, line, -line, -line);
     }
 }
 

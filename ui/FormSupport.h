@@ -17,8 +17,9 @@ namespace cyclo {
 // A font by family, points and weight, as the layouts name them.
 [[nodiscard]] QFont NamedFont(const char* family, int points, bool bold);
 
-// Moves a top-level window so its client area sits in the middle of the
-// screen it will appear on.
+// Keeps a top-level window's frame, title bar included, in the middle of the
+// available area of its screen: placed now with the frame known so far, and
+// again when it is first shown and its frame is known.
 void centreOnScreen(QWidget& window);
 
 // "OK" with the check-mark picture, the dialog's default button (Enter).

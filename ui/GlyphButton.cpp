@@ -1,5 +1,7 @@
 #include "ui/GlyphButton.h"
 
+#include "controls/DevicePixels.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -50,7 +52,9 @@ void GlyphButton::paintEvent(QPaintEvent* /*event*/)
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const QPixmap pixmap = icon().pixmap(picture, devicePixelRatio(), mode);
     const QSize shown = pixmap.deviceIndependentSize().toSize();
-    painter.drawPixmap((width() - shown.width()) / 2 + shift.x(), top, pixmap);
+    // Pixel for pixel at the pixmap's own ratio: its corner on a whole device pixel.
+    const QPointF corner((width() - shown.width()) / 2 + shift.x(), top);
+    painter.drawPixmap(corner + deviceAlignmentShift(painter, corner), pixmap);
 
     const QRect textRect(shift.x(), top + picture.height() + kSpacing, width(), metrics.height());
     // Accelerator letters are always underlined, as in the classic look.

@@ -1,6 +1,7 @@
 #include "ui/MonthCalendar.h"
 
 #include "controls/Clock.h"
+#include "controls/DevicePixels.h"
 
 #include <QBoxLayout>
 #include <QMouseEvent>
@@ -20,6 +21,22 @@ const QColor kTodayColour(255, 0, 0);
 constexpr int kSampleWidth = 18;
 constexpr int kSampleGap = 6;
 constexpr int kTodayLineMargin = 2;
+
+// The red ring of today inside `box`, `inset` units in from its left and
+// right: a line of one unit, whole device pixels wide at any screen scale.
+void drawTodayCircle(QPainter& painter, const QRect& box, int inset)
+{
+    DevicePainter device(painter);
+    const int line = device.lineWidth();
+    const int sides = inset * line;
+    const qreal half = line / 2.0;
+    const QRectF ring =
+        QRectF(device.toDevice(box)).adjusted(half + sides, half, -half - sides, -half);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kTodayColour, line));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(ring);
+}
 
 // The line under the grid that names today; a click on it selects today.
 class TodayLine : public QWidget
@@ -41,11 +58,9 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Base));
         const int left = kSampleGap;
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kTodayColour, 1));
-        painter.drawEllipse(QRectF(left + 0.5, kTodayLineMargin + 0.5, kSampleWidth - 1,
-                                   height() - 2 * kTodayLineMargin - 1));
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawTodayCircle(
+            painter, QRect(left, kTodayLineMargin, kSampleWidth, height() - 2 * kTodayLineMargin),
+            0);
         painter.setPen(palette().color(QPalette::Text));
         const QRect textRect(left + kSampleWidth + kSampleGap, 0,
                              width() - left - kSampleWidth - kSampleGap, height());
@@ -151,12 +166,8 @@ void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) 
     QCalendarWidget::paintCell(painter, rect, date);
     if (date != today())
         return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(kTodayColour, 1));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawEllipse(QRectF(rect).adjusted(1.5, 0.5, -1.5, -0.5));
-    painter->restore();
+    // One unit in from the cell's sides.
+    drawTodayCircle(*painter, rect, 1);
 }
 
 } // namespace cyclo

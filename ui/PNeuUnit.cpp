@@ -67,7 +67,7 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
     GebdateEdit->setDefaultToday(true);
     GebdateEdit->setNumGlyphs(2);
     GebdateEdit->setYearDigits(TYearDigits::dyFour);
-    GebdateEdit->setText(QString::fromLatin1(kStartingBirthDate));
+    GebdateEdit->setFieldText(QString::fromLatin1(kStartingBirthDate));
 
     new SeparatorLine(this, kSeparatorRow);
 }

@@ -1,5 +1,7 @@
 #include "ui/SeparatorLine.h"
 
+#include "controls/DevicePixels.h"
+
 #include <QPainter>
 
 namespace cyclo {
@@ -13,9 +15,14 @@ SeparatorLine::SeparatorLine(QWidget* parent, int row) : QWidget(parent)
 void SeparatorLine::paintEvent(QPaintEvent* /*event*/)
 {
     // The same dark and light colours as the bevels of the panels.
+    // The dark line is whole device pixels thick at any screen scale; the
+    // light line under it fills the rest of the two units.
     QPainter painter(this);
-    painter.fillRect(QRect(0, 0, width(), 1), palette().color(QPalette::Dark));
-    painter.fillRect(QRect(0, 1, width(), 1), palette().color(QPalette::Light));
+    DevicePainter device(painter);
+    const QRect r = device.toDevice(rect());
+    const int line = device.lineWidth();
+    device.fill(QRect(r.left(), r.top(), r.width(), line), palette().color(QPalette::Dark));
+    device.fill(QRect(r.left(), r.top() + line, r.width(), line), palette().color(QPalette::Light));
 }
 
 } // namespace cyclo

@@ -6,8 +6,11 @@
 #include "tests/controls/CalendarTestSupport.h"
 #include "tests/support/ModalDialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -66,7 +69,7 @@ TEST_F(DateEditTest, PropertiesStartAtTheirDefaults)
     EXPECT_FALSE(edit.checkOnExit());
     EXPECT_EQ(edit.yearDigits(), TYearDigits::dyDefault);
     EXPECT_TRUE(edit.directInput());
-    EXPECT_FALSE(edit.isReadOnly());
+    EXPECT_FALSE(edit.isFieldReadOnly());
     EXPECT_EQ(edit.clickKey(), QKeyCombination(Qt::AltModifier, Qt::Key_Down));
     EXPECT_EQ(edit.buttonWidth(), 21);
     EXPECT_EQ(edit.glyphKind(), TGlyphKind::gkDefault);
@@ -77,14 +80,14 @@ TEST_F(DateEditTest, PropertiesStartAtTheirDefaults)
     EXPECT_EQ(edit.weekendColor(), QColor(255, 0, 0));
     EXPECT_TRUE(edit.calendarHints().isEmpty());
     EXPECT_FALSE(edit.popupVisible());
-    EXPECT_EQ(edit.text(), QStringLiteral("  .  .    "));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("  .  .    "));
     EXPECT_TRUE(edit.date().isNull()) << "an empty field is no date without DefaultToday";
 }
 
 TEST_F(DateEditTest, TypingEightDigitsFillsThePositionsAroundTheSeparators)
 {
     type(QStringLiteral("05031970"));
-    EXPECT_EQ(edit.text(), QStringLiteral("05.03.1970"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("05.03.1970"));
     EXPECT_EQ(edit.date(), QDate(1970, 3, 5));
 }
 
@@ -104,11 +107,11 @@ TEST_F(DateEditTest, TextsThatAreNoDateReadAsTodayWithDefaultToday)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        edit.setText(QString::fromLatin1(c.text));
+        edit.setFieldText(QString::fromLatin1(c.text));
         EXPECT_EQ(edit.date(), c.expected);
     }
     edit.setDefaultToday(false);
-    edit.setText(QStringLiteral("31.02.2001"));
+    edit.setFieldText(QStringLiteral("31.02.2001"));
     EXPECT_TRUE(edit.date().isNull());
 }
 
@@ -126,20 +129,20 @@ TEST_F(DateEditTest, AssignedTextIsFittedPartByPart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        edit.setText(QString::fromLatin1(c.text));
-        EXPECT_EQ(edit.text(), QString::fromLatin1(c.shown));
+        edit.setFieldText(QString::fromLatin1(c.text));
+        EXPECT_EQ(edit.fieldText(), QString::fromLatin1(c.shown));
     }
 }
 
 TEST_F(DateEditTest, WritingADateFollowsTheFallbacks)
 {
     edit.setDate(QDate(2001, 1, 18));
-    EXPECT_EQ(edit.text(), QStringLiteral("18.01.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
     EXPECT_TRUE(edit.isModified());
     edit.setDate(QDate(2001, 1, 18));
     EXPECT_FALSE(edit.isModified()) << "an unchanged date clears the modified flag";
     edit.setDate(QDate());
-    EXPECT_EQ(edit.text(), QStringLiteral("  .  .    "));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("  .  .    "));
     edit.setDefaultToday(true);
     edit.setDate(QDate());
     EXPECT_EQ(edit.date(), kToday);
@@ -171,13 +174,13 @@ TEST_F(DateEditTest, DateKeysWriteAndSelectWhileTheCalendarIsClosed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        edit.setText(QString::fromLatin1(c.before));
+        edit.setFieldText(QString::fromLatin1(c.before));
         QTest::keyClick(&edit, c.key, c.modifiers);
-        EXPECT_EQ(edit.text(), QString::fromLatin1(c.after).isEmpty()
-                                   ? QStringLiteral("  .  .    ")
-                                   : QString::fromLatin1(c.after));
+        EXPECT_EQ(edit.fieldText(), QString::fromLatin1(c.after).isEmpty()
+                                        ? QStringLiteral("  .  .    ")
+                                        : QString::fromLatin1(c.after));
     }
-    edit.setText(QStringLiteral("31.12.2000"));
+    edit.setFieldText(QStringLiteral("31.12.2000"));
     QTest::keyClick(&edit, Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(edit.selectedText().size(), 10) << "the new date is selected";
 }
@@ -186,13 +189,13 @@ TEST_F(DateEditTest, WithoutDirectInputOrWhenReadOnlyTheKeysWriteNothing)
 {
     for (bool readOnly : {false, true}) {
         SCOPED_TRACE(readOnly ? "ReadOnly" : "DirectInput off");
-        edit.setReadOnly(readOnly);
+        edit.setFieldReadOnly(readOnly);
         edit.setDirectInput(readOnly);
-        edit.setText(QStringLiteral("31.12.2000"));
+        edit.setFieldText(QStringLiteral("31.12.2000"));
         QTest::keyClick(&edit, Qt::Key_Plus, Qt::KeypadModifier);
         QTest::keyClick(&edit, Qt::Key_T);
         type(QStringLiteral("1111"));
-        EXPECT_EQ(edit.text(), QStringLiteral("31.12.2000"));
+        EXPECT_EQ(edit.fieldText(), QStringLiteral("31.12.2000"));
     }
 }
 
@@ -202,13 +205,16 @@ TEST_F(DateEditTest, LayoutKeepsTheButtonInsideTheRightBorder)
     EXPECT_EQ(edit.height(), 21);
     EXPECT_EQ(edit.buttonContainer()->geometry(), QRect(305 - 21 - 2, 2, 21, 17));
     EXPECT_EQ(edit.button()->size(), QSize(21, 17));
-    EXPECT_EQ(edit.button()->glyphImage(true).size(), QSize(14, 12));
-    EXPECT_NE(edit.button()->glyphImage(true), edit.button()->glyphImage(false));
-    EXPECT_EQ(qAlpha(edit.button()->glyphImage(true).pixel(0, 11)), 0)
+    // 14 x 12 units, whatever ratio the picture was drawn for.
+    const QImage normal = edit.button()->glyphImage(true);
+    EXPECT_EQ(normal.deviceIndependentSize(), QSizeF(14, 12));
+    EXPECT_NE(normal, edit.button()->glyphImage(false));
+    EXPECT_EQ(qAlpha(normal.pixel(0, normal.height() - 1)), 0)
         << "the bottom-left colour is transparent";
 
     edit.setNumGlyphs(1);
-    EXPECT_EQ(edit.button()->glyphImage(true).size(), QSize(14, 12)) << "gkDefault keeps two";
+    EXPECT_EQ(edit.button()->glyphImage(true).deviceIndependentSize(), QSizeF(14, 12))
+        << "gkDefault keeps two";
 
     edit.setButtonWidth(1);
     EXPECT_TRUE(edit.buttonContainer()->isHidden());
@@ -292,7 +298,7 @@ TEST_F(DateEditTest, ShownDropDownSitsWhereTheFieldsScreenLeavesRoom)
 TEST_F(DateEditTest, ButtonOpensTheCalendarOnTheFieldsDateAndKeepsTheFocus)
 {
     showInDialog();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     QSignalSpy clicks(&edit, &TCustomComboEdit::OnButtonClick);
     QTest::mouseClick(edit.button(), Qt::LeftButton);
     QCoreApplication::processEvents();
@@ -300,8 +306,8 @@ TEST_F(DateEditTest, ButtonOpensTheCalendarOnTheFieldsDateAndKeepsTheFocus)
     ASSERT_TRUE(edit.popupVisible());
     EXPECT_TRUE(edit.popup()->isVisible());
     EXPECT_TRUE(edit.hasFocus());
-    EXPECT_TRUE(edit.QLineEdit::isReadOnly()) << "no typing while the calendar is open";
-    EXPECT_EQ(edit.popup()->ReadValue(), QDate(2001, 1, 18));
+    EXPECT_TRUE(edit.isReadOnly()) << "no typing while the calendar is open";
+    EXPECT_EQ(edit.popup()->ReadValue().toDate(), QDate(2001, 1, 18));
     EXPECT_EQ(edit.popupCalendar()->titleLabel()->text(), QStringLiteral("January, 2001"));
 
     // Keys reach the calendar; a press on the button closes and accepts.
@@ -310,15 +316,15 @@ TEST_F(DateEditTest, ButtonOpensTheCalendarOnTheFieldsDateAndKeepsTheFocus)
     QTest::mouseClick(edit.button(), Qt::LeftButton);
     EXPECT_FALSE(edit.popupVisible());
     EXPECT_EQ(clicks.count(), 1) << "the click after the closing press is ignored";
-    EXPECT_EQ(edit.text(), QStringLiteral("19.02.2001"));
-    EXPECT_FALSE(edit.QLineEdit::isReadOnly());
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("19.02.2001"));
+    EXPECT_FALSE(edit.isReadOnly());
     EXPECT_EQ(edit.selectedText().size(), 10);
 }
 
 TEST_F(DateEditTest, PressThatClosesTheCalendarOffTheButtonLeavesTheNextClickWorking)
 {
     showInDialog();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     edit.DropDown(true);
     QTest::mousePress(edit.button(), Qt::LeftButton);
     EXPECT_FALSE(edit.popupVisible());
@@ -331,7 +337,7 @@ TEST_F(DateEditTest, PressThatClosesTheCalendarOffTheButtonLeavesTheNextClickWor
 TEST_F(DateEditTest, OpeningOnATextThatIsNoDateShowsTodaySelectedAndFramed)
 {
     showInDialog();
-    edit.setText(QStringLiteral("31.02.2001"));
+    edit.setFieldText(QStringLiteral("31.02.2001"));
     edit.DropDown(true);
     TLocCalendar* grid = edit.popupCalendar()->calendar();
     EXPECT_EQ(grid->calendarDate(), kToday);
@@ -342,7 +348,7 @@ TEST_F(DateEditTest, OpeningOnATextThatIsNoDateShowsTodaySelectedAndFramed)
 TEST_F(DateEditTest, EscapeClosesTheCalendarAndOnlyASecondEscapeCancelsTheDialog)
 {
     showInDialog();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     QSignalSpy rejected(&dialog, &QDialog::rejected);
     QTest::keyClick(&edit, Qt::Key_Down, Qt::AltModifier);
     ASSERT_TRUE(edit.popupVisible());
@@ -351,7 +357,7 @@ TEST_F(DateEditTest, EscapeClosesTheCalendarAndOnlyASecondEscapeCancelsTheDialog
     EXPECT_FALSE(edit.popupVisible());
     EXPECT_EQ(rejected.count(), 0);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(edit.text(), QStringLiteral("18.01.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
     QTest::keyClick(&edit, Qt::Key_Escape);
     EXPECT_EQ(rejected.count(), 1);
 }
@@ -359,7 +365,7 @@ TEST_F(DateEditTest, EscapeClosesTheCalendarAndOnlyASecondEscapeCancelsTheDialog
 TEST_F(DateEditTest, EnterAcceptsTheCalendarDateAndOnlyASecondEnterPressesOk)
 {
     showInDialog();
-    edit.setText(QStringLiteral("31.01.2001"));
+    edit.setFieldText(QStringLiteral("31.01.2001"));
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     QSignalSpy changes(&edit, &TCustomComboEdit::OnChange);
     QTest::keyClick(&edit, Qt::Key_Down, Qt::AltModifier);
@@ -368,7 +374,7 @@ TEST_F(DateEditTest, EnterAcceptsTheCalendarDateAndOnlyASecondEnterPressesOk)
     QTest::keyClick(&edit, Qt::Key_Return);
     EXPECT_FALSE(edit.popupVisible());
     EXPECT_EQ(accepted.count(), 0);
-    EXPECT_EQ(edit.text(), QStringLiteral("28.02.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("28.02.2001"));
     EXPECT_EQ(changes.count(), 1);
     QTest::keyClick(&edit, Qt::Key_Return);
     EXPECT_EQ(accepted.count(), 1);
@@ -378,18 +384,97 @@ TEST_F(DateEditTest, EscapeWhileClosedPutsBackTheTextFromWhenTheFocusCame)
 {
     showInDialog();
     edit.clearFocus();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     edit.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(edit.selectedText().size(), 10) << "entering by keyboard selects all";
     type(QStringLiteral("05031970"));
     QTest::keyClick(&edit, Qt::Key_Escape);
-    EXPECT_EQ(edit.text(), QStringLiteral("18.01.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
+}
+
+TEST_F(DateEditTest, EscapeAfterAMessageBoxStillPutsBackTheTextFromWhenTheFocusCame)
+{
+    showInDialog();
+    edit.clearFocus();
+    edit.setFieldText(QStringLiteral("18.01.2001"));
+    edit.setFocus(Qt::TabFocusReason);
+    type(QStringLiteral("05031970"));
+    {
+        // The window loses its activation to the box and gets it back.
+        const test::ModalAnswer answer(test::pressButton(QMessageBox::Ok));
+        QMessageBox::information(&dialog, QStringLiteral("Note"), QStringLiteral("Between"));
+        ASSERT_TRUE(answer.answered());
+    }
+    dialog.activateWindow(); // as the window system does once the box is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_TRUE(edit.hasFocus());
+    type(QStringLiteral("01"));
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
+}
+
+TEST_F(DateEditTest, ReopeningTheWindowWithTheFocusInTheFieldTakesTheTextAnew)
+{
+    showInDialog();
+    edit.setFieldText(QStringLiteral("18.01.2001"));
+    type(QStringLiteral("05031970"));
+    dialog.hide();
+    edit.setFieldText(QStringLiteral("24.12.1975"));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_TRUE(edit.hasFocus()) << "the dialog gives the focus back to the field";
+    type(QStringLiteral("01"));
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("24.12.1975"));
+}
+
+TEST_F(DateEditTest, LeavingAndComingBackTakesTheTextAgain)
+{
+    showInDialog();
+    edit.setFieldText(QStringLiteral("18.01.2001"));
+    otherEdit->setFocus(Qt::TabFocusReason);
+    edit.setFieldText(QStringLiteral("05.03.1970"));
+    edit.setFocus(Qt::MouseFocusReason);
+    type(QStringLiteral("01"));
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("05.03.1970"));
+}
+
+TEST_F(DateEditTest, DateIsTheUserPropertyAndItsSignalFiresOncePerRealChange)
+{
+    const QMetaProperty user = edit.metaObject()->userProperty();
+    EXPECT_STREQ(user.name(), "date");
+    EXPECT_TRUE(user.hasNotifySignal());
+    EXPECT_STREQ(edit.metaObject()->property(edit.metaObject()->indexOfProperty("Text")).name(),
+                 "Text");
+
+    edit.setFieldText(QStringLiteral("18.01.2001"));
+    QSignalSpy changes(&edit, &TCustomDateEdit::dateChanged);
+    edit.setFieldText(QStringLiteral("18.01.2001"));           // same text
+    EXPECT_TRUE(edit.setProperty("date", QDate(2001, 1, 18))); // same date
+    EXPECT_EQ(changes.size(), 0);
+
+    EXPECT_TRUE(edit.setProperty("date", QDate(1970, 3, 5)));
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.at(0).at(0).toDate(), QDate(1970, 3, 5));
+    EXPECT_EQ(edit.property("Text").toString(), QStringLiteral("05.03.1970"));
+
+    // Typing a digit at a time: the year 1971 reads as a date at the last digit.
+    edit.setCursorPosition(9);
+    QTest::keyClicks(&edit, QStringLiteral("1"));
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes.at(1).at(0).toDate(), QDate(1971, 3, 5));
+
+    // A mask refresh rewrites the text but keeps the date: no signal.
+    edit.setBlanksChar(QChar(u'_'));
+    EXPECT_EQ(changes.size(), 2);
 }
 
 TEST_F(DateEditTest, OnAcceptDateMayChangeOrRefuseTheCalendarDate)
 {
     showInDialog();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     edit.setOnAcceptDate([](QDate& date, bool& accept) {
         if (date.dayOfWeek() == 7)
             accept = false;
@@ -398,17 +483,17 @@ TEST_F(DateEditTest, OnAcceptDateMayChangeOrRefuseTheCalendarDate)
     });
     edit.DropDown(true);
     QTest::keyClick(&edit, Qt::Key_Return);
-    EXPECT_EQ(edit.text(), QStringLiteral("28.04.2001"));
-    edit.setText(QStringLiteral("21.01.2001")); // a Sunday
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("28.04.2001"));
+    edit.setFieldText(QStringLiteral("21.01.2001")); // a Sunday
     edit.DropDown(true);
     QTest::keyClick(&edit, Qt::Key_Return);
-    EXPECT_EQ(edit.text(), QStringLiteral("21.01.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("21.01.2001"));
 }
 
 TEST_F(DateEditTest, ClosesWithoutAcceptingWhenThePressIsElsewhere)
 {
     showInDialog();
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     struct Case
     {
         const char* name;
@@ -429,13 +514,13 @@ TEST_F(DateEditTest, ClosesWithoutAcceptingWhenThePressIsElsewhere)
         ASSERT_TRUE(edit.popupVisible());
         c.act();
         EXPECT_FALSE(edit.popupVisible());
-        EXPECT_EQ(edit.text(), QStringLiteral("18.01.2001"));
+        EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
     }
 }
 
 TEST_F(DateEditTest, ReadOnlyFieldDoesNotOpen)
 {
-    edit.setReadOnly(true);
+    edit.setFieldReadOnly(true);
     QSignalSpy clicks(&edit, &TCustomComboEdit::OnButtonClick);
     QTest::mouseClick(edit.button(), Qt::LeftButton);
     edit.DropDown(true);
@@ -446,10 +531,10 @@ TEST_F(DateEditTest, ReadOnlyFieldDoesNotOpen)
 TEST_F(DateEditTest, ChangedRegionalOrderShowsTheSameDateReordered)
 {
     showInDialog(); // the field listens once it is shown
-    edit.setText(QStringLiteral("05.03.1970"));
+    edit.setFieldText(QStringLiteral("05.03.1970"));
     env.settings.setDateSettings(test::slashedMonthDayYear());
     EXPECT_EQ(edit.dateFieldFormat(), QStringLiteral("MM/DD/YYYY"));
-    EXPECT_EQ(edit.text(), QStringLiteral("03/05/1970"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("03/05/1970"));
     EXPECT_EQ(edit.date(), QDate(1970, 3, 5));
 }
 
@@ -458,12 +543,12 @@ TEST_F(DateEditTest, YearDigitsAndBlanksCharRefreshTheMask)
     edit.setDate(QDate(1970, 3, 5));
     edit.setYearDigits(TYearDigits::dyTwo);
     EXPECT_EQ(edit.dateFieldFormat(), QStringLiteral("DD/MM/YY"));
-    EXPECT_EQ(edit.text(), QStringLiteral("05.03.70"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("05.03.70"));
     EXPECT_EQ(edit.date(), QDate(1970, 3, 5));
     edit.setBlanksChar(QChar(u'_'));
-    edit.setText(QStringLiteral("5.3."));
+    edit.setFieldText(QStringLiteral("5.3."));
     EXPECT_EQ(edit.displayText(), QStringLiteral("_5._3.__"));
-    EXPECT_EQ(edit.text(), QStringLiteral(" 5. 3.  "));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral(" 5. 3.  "));
     edit.setBlanksChar(QChar(u'\t'));
     EXPECT_EQ(edit.blanksChar(), QChar(u' '));
 }
@@ -473,9 +558,9 @@ TEST_F(DateEditTest, DialogStartingTextKeepsItsDateInADottedDayMonthYearLocale)
     edit.setDefaultToday(true);
     edit.setNumGlyphs(2);
     edit.setYearDigits(TYearDigits::dyFour);
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     showInDialog();
-    EXPECT_EQ(edit.text(), QStringLiteral("18.01.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.01.2001"));
     EXPECT_EQ(edit.date(), QDate(2001, 1, 18));
 }
 
@@ -485,10 +570,10 @@ TEST_F(DateEditTest, StartingTextReadsAsTodayInAMonthDayYearLocale)
     TDateEdit field(env.clock, env.settings);
     field.setDefaultToday(true);
     field.setYearDigits(TYearDigits::dyFour);
-    field.setText(QStringLiteral("18.01.2001"));
+    field.setFieldText(QStringLiteral("18.01.2001"));
     field.show();
     EXPECT_EQ(field.date(), kToday);
-    EXPECT_EQ(field.text(), QStringLiteral("12/10/2026"));
+    EXPECT_EQ(field.fieldText(), QStringLiteral("12/10/2026"));
 }
 
 TEST_F(DateEditTest, TextStateTellsBlankDateAndNoDateApart)
@@ -504,7 +589,7 @@ TEST_F(DateEditTest, TextStateTellsBlankDateAndNoDateApart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        edit.setText(QString::fromLatin1(c.text));
+        edit.setFieldText(QString::fromLatin1(c.text));
         EXPECT_EQ(edit.textState(), c.state);
     }
     EXPECT_EQ(edit.invalidDateMessage(), QStringLiteral("''31.02.2001'' is not a valid date"));
@@ -514,24 +599,24 @@ TEST_F(DateEditTest, CheckOnExitReportsATextThatIsNoDateAndTakesTheFocusBack)
 {
     edit.setCheckOnExit(true);
     showInDialog();
-    edit.setText(QStringLiteral("31.02.2001"));
+    edit.setFieldText(QStringLiteral("31.02.2001"));
     test::ModalAnswer answer(test::pressButton(QMessageBox::Ok));
     otherEdit->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor([&] { return answer.answered(); }));
     EXPECT_EQ(answer.text(), QStringLiteral("''31.02.2001'' is not a valid date"));
     EXPECT_EQ(answer.icon(), QMessageBox::Critical);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.focusWidget() == &edit; }));
-    EXPECT_EQ(edit.text(), QStringLiteral("31.02.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("31.02.2001"));
 }
 
 TEST_F(DateEditTest, CheckOnExitWritesAValidDateBackWithoutOnChange)
 {
     edit.setCheckOnExit(true);
     showInDialog();
-    edit.setText(QStringLiteral("5.3.1970"));
+    edit.setFieldText(QStringLiteral("5.3.1970"));
     QSignalSpy changes(&edit, &TCustomComboEdit::OnChange);
     otherEdit->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(edit.text(), QStringLiteral("05.03.1970"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("05.03.1970"));
     EXPECT_EQ(changes.count(), 0);
 }
 
@@ -539,14 +624,14 @@ TEST_F(DateEditTest, ClickKeyOpensAndClosesAsAButtonClick)
 {
     showInDialog();
     edit.setClickKey(QKeyCombination(Qt::Key_F4));
-    edit.setText(QStringLiteral("18.01.2001"));
+    edit.setFieldText(QStringLiteral("18.01.2001"));
     QSignalSpy clicks(&edit, &TCustomComboEdit::OnButtonClick);
     QTest::keyClick(&edit, Qt::Key_F4);
     ASSERT_TRUE(edit.popupVisible());
     QTest::keyClick(&edit, Qt::Key_PageDown);
     QTest::keyClick(&edit, Qt::Key_F4);
     EXPECT_FALSE(edit.popupVisible());
-    EXPECT_EQ(edit.text(), QStringLiteral("18.02.2001"));
+    EXPECT_EQ(edit.fieldText(), QStringLiteral("18.02.2001"));
     EXPECT_EQ(clicks.count(), 2);
 
     edit.setButtonWidth(0);

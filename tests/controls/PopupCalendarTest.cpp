@@ -7,7 +7,9 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -94,10 +96,10 @@ TEST_F(PopupCalendarTest, PresetValuesThatAreNoDateShowToday)
     struct Case
     {
         const char* name;
-        TPopupWindow::Value value;
+        QVariant value;
         QDate shown;
     } const cases[] = {
-        {"nothing", TPopupWindow::Value{}, kToday},
+        {"nothing", QVariant(), kToday},
         {"blank text", QStringLiteral("  .  .    "), kToday},
         {"text that is not a date", QStringLiteral("31.02.2001"), kToday},
         {"null date", QDate(), kToday},
@@ -108,7 +110,7 @@ TEST_F(PopupCalendarTest, PresetValuesThatAreNoDateShowToday)
         SCOPED_TRACE(c.name);
         popup.PresetValue(QDate(1999, 9, 9));
         popup.PresetValue(c.value);
-        EXPECT_EQ(popup.ReadValue(), c.shown);
+        EXPECT_EQ(popup.ReadValue().toDate(), c.shown);
     }
 }
 
@@ -167,36 +169,38 @@ TEST_F(PopupCalendarTest, KeysMoveThroughDaysMonthsAndYears)
         SCOPED_TRACE(c.name);
         popup.PresetValue(QDate(2001, 1, 31)); // a Wednesday, row 5
         EXPECT_TRUE(key(c.key, c.modifiers, c.text));
-        EXPECT_EQ(popup.ReadValue(), c.expected);
+        EXPECT_EQ(popup.ReadValue().toDate(), c.expected);
     }
     EXPECT_FALSE(key(Qt::Key_5, {}, QStringLiteral("5")));
 }
 
 TEST_F(PopupCalendarTest, EnterAcceptsAndEscapeCancelsThroughTheCloseUpCallback)
 {
-    std::vector<bool> results;
-    popup.setCloseUp([&](TPopupWindow* sender, bool accept) {
-        EXPECT_EQ(sender, &popup);
-        results.push_back(accept);
-    });
+    QSignalSpy closeUps(&popup, &TPopupWindow::closeUp);
     EXPECT_TRUE(key(Qt::Key_Return));
     EXPECT_TRUE(key(Qt::Key_Escape));
     EXPECT_TRUE(key(Qt::Key_Enter, Qt::KeypadModifier));
+    std::vector<bool> results;
+    for (const QList<QVariant>& call : closeUps) {
+        EXPECT_EQ(call.at(0).value<TPopupWindow*>(), &popup);
+        results.push_back(call.at(1).toBool());
+    }
     EXPECT_EQ(results, (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(PopupCalendarTest, ClickOnADayAcceptsUnlessAModifierIsHeld)
 {
     int accepted = 0;
-    popup.setCloseUp([&](TPopupWindow*, bool accept) { accepted += accept ? 1 : 0; });
+    QObject::connect(&popup, &TPopupWindow::closeUp, &popup,
+                     [&](TPopupWindow*, bool accept) { accepted += accept ? 1 : 0; });
     popup.PresetValue(QDate(2001, 4, 10));
     popup.show();
     TLocCalendar* grid = popup.calendar();
     QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, grid->cellRect(2, 2).center());
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 4, 4));
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 4, 4));
     EXPECT_EQ(accepted, 0);
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(3, 2).center());
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 4, 5));
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 4, 5));
     EXPECT_EQ(accepted, 1);
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(3, 0).center());
     EXPECT_EQ(accepted, 1) << "the header is no day";
@@ -208,7 +212,7 @@ TEST_F(PopupCalendarTest, DoubleClickOnTheTitleShowsToday)
     popup.PresetValue(QDate(2001, 4, 10));
     popup.show();
     QTest::mouseDClick(popup.titleLabel(), Qt::LeftButton);
-    EXPECT_EQ(popup.ReadValue(), kToday);
+    EXPECT_EQ(popup.ReadValue().toDate(), kToday);
     popup.hide();
 }
 
@@ -246,7 +250,7 @@ TEST_F(NavigationButtonTest, EachButtonStepsOnceOnAClick)
         SCOPED_TRACE(which);
         popup.PresetValue(QDate(2001, 1, 15));
         QTest::mouseClick(popup.navigationButton(which), Qt::LeftButton);
-        EXPECT_EQ(popup.ReadValue(), expected);
+        EXPECT_EQ(popup.ReadValue().toDate(), expected);
     }
 }
 
@@ -255,13 +259,13 @@ TEST_F(NavigationButtonTest, HoldingNextMonthForOnePointOFiveSecondsAdvancesSeve
     QTest::mousePress(button(), Qt::LeftButton, {}, centre());
     EXPECT_TRUE(button()->isDown());
     timer->advance(499);
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 1, 15)) << "no step before 500 ms";
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 1, 15)) << "no step before 500 ms";
     timer->advance(1);
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 2, 15));
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 2, 15));
     EXPECT_EQ(timer->interval(), 100);
     timer->advance(550);
     QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 8, 15));
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 8, 15));
     EXPECT_FALSE(timer->isActive());
 }
 
@@ -271,11 +275,39 @@ TEST_F(NavigationButtonTest, RepeatsOnlyWhileThePointerStaysOnTheButton)
     timer->advance(600); // two steps
     QTest::mouseMove(button(), QPoint(-20, -20));
     timer->advance(300);
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 3, 15));
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 3, 15));
     QTest::mouseMove(button(), centre());
     timer->advance(100);
     QTest::mouseRelease(button(), Qt::LeftButton, {}, QPoint(-20, -20));
-    EXPECT_EQ(popup.ReadValue(), QDate(2001, 4, 15)) << "a release off the button adds nothing";
+    EXPECT_EQ(popup.ReadValue().toDate(), QDate(2001, 4, 15))
+        << "a release off the button adds nothing";
+}
+
+TEST_F(PopupCalendarTest, NavigationPicturesAtFullSizeAreTheClassicTriangles)
+{
+    // 8 x 6, black on a transparent ground.
+    const std::array<std::array<const char*, 6>, 4> expected = {{
+        {"...#...#", "..##..##", ".###.###", "..##..##", "...#...#", "........"},
+        {"....#...", "...##...", "..###...", "...##...", "....#...", "........"},
+        {"...#....", "...##...", "...###..", "...##...", "...#....", "........"},
+        {"#...#...", "##..##..", "###.###.", "##..##..", "#...#...", "........"},
+    }};
+    popup.show();
+    for (int b = 0; b < 4; ++b) {
+        SCOPED_TRACE(b);
+        const QImage picture =
+            popup.navigationButton(static_cast<TPopupCalendar::NavButton>(b))->glyph();
+        ASSERT_EQ(picture.size(), QSize(8, 6));
+        for (int y = 0; y < 6; ++y) {
+            QString row;
+            for (int x = 0; x < 8; ++x)
+                row += qAlpha(picture.pixel(x, y)) != 0 && qGray(picture.pixel(x, y)) == 0
+                           ? QLatin1Char('#')
+                           : QLatin1Char('.');
+            EXPECT_EQ(row, QString::fromLatin1(
+                               expected[static_cast<std::size_t>(b)][static_cast<std::size_t>(y)]));
+        }
+    }
 }
 
 } // namespace

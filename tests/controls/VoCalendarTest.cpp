@@ -3,6 +3,8 @@
 #include "controls/LocCalendar.h"
 #include "tests/controls/CalendarTestSupport.h"
 
+#include <QImage>
+#include <QPalette>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -219,10 +221,66 @@ TEST(LocCalendarTest, FramesTodayOnlyInTodaysMonthAndTakesNoFocus)
     CalendarEnvironment env;
     TLocCalendar calendar(env.clock, env.settings);
     EXPECT_EQ(calendar.focusPolicy(), Qt::NoFocus);
-    const int offset = kToday.day() - calendar.firstCellDay();
-    EXPECT_EQ(calendar.todayCell(), QPoint(offset % 7, offset / 7 + 1));
+    // 10 December 2026 is a Thursday; the month starts on a Tuesday, so with
+    // Monday first the 1st stands in row 1, column 1, and the 10th one row
+    // lower, in the Thursday column 3.
+    ASSERT_EQ(kToday, QDate(2026, 12, 10));
+    EXPECT_EQ(calendar.todayCell(), QPoint(3, 2));
     calendar.NextMonth();
     EXPECT_EQ(calendar.todayCell(), QPoint(-1, -1));
+}
+
+TEST(LocCalendarTest, TodaysFrameAndTheHeaderLineArePaintedInWholeDevicePixels)
+{
+    CalendarEnvironment env;
+    TLocCalendar calendar(env.clock, env.settings);
+    calendar.resize(183, 102);
+    const QColor shadow(128, 128, 128);
+    const QColor highlight(255, 255, 255);
+    QPalette p = calendar.palette();
+    p.setColor(QPalette::Dark, shadow);
+    p.setColor(QPalette::Light, highlight);
+    p.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    p.setColor(QPalette::Window, QColor(192, 192, 192));
+    calendar.setPalette(p);
+    calendar.setCalendarDate({2026, 12, 3}); // today's cell is not the selected one
+
+    // Columns 183 div 7 = 26 wide, rows (102 - 6) div 7 = 13 high under a
+    // 1-unit line: today's cell (3, 2) covers units x 78..103, y 28..40, and
+    // the header line is row 13. In device pixels at each ratio:
+    struct Case
+    {
+        qreal ratio;
+        QRect cell;     // today's cell
+        int line;       // frame and header line width
+        int headerLine; // first row of the header line
+    } const cases[] = {
+        {1.0, QRect(78, 28, 26, 13), 1, 13},
+        {1.5, QRect(117, 42, 39, 20), 2, 20}, // 61.5 and 19.5 round up
+        {2.0, QRect(156, 56, 52, 26), 2, 26},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        QImage image(qRound(183 * c.ratio), qRound(102 * c.ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(c.ratio);
+        calendar.render(&image);
+        const QRect& r = c.cell;
+        const int mid = r.left() + r.width() / 2;
+        const int middle = r.top() + r.height() / 2;
+        for (int i = 0; i < c.line; ++i) {
+            EXPECT_EQ(image.pixelColor(mid, r.top() + i), shadow) << "top row " << i;
+            EXPECT_EQ(image.pixelColor(r.left() + i, middle), shadow) << "left column " << i;
+            EXPECT_EQ(image.pixelColor(mid, r.bottom() - i), highlight) << "bottom row " << i;
+            EXPECT_EQ(image.pixelColor(r.right() - i, middle), highlight) << "right column " << i;
+            EXPECT_EQ(image.pixelColor(mid, c.headerLine + i), shadow) << "header line " << i;
+        }
+        EXPECT_NE(image.pixelColor(mid, r.top() + c.line), shadow) << "the frame ends";
+        EXPECT_NE(image.pixelColor(r.left() + c.line, middle), shadow);
+        EXPECT_NE(image.pixelColor(mid, r.bottom() - c.line), highlight);
+        EXPECT_NE(image.pixelColor(mid, c.headerLine + c.line), shadow) << "the line ends";
+        EXPECT_NE(image.pixelColor(mid, c.headerLine - 1), shadow);
+        EXPECT_NE(image.pixelColor(mid, r.top() - 1), shadow) << "nothing above the frame";
+    }
 }
 
 } // namespace

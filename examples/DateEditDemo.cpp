@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     dateEdit->setDefaultToday(true);
     dateEdit->setNumGlyphs(2);
     dateEdit->setYearDigits(cyclo::TYearDigits::dyFour);
-    dateEdit->setText(QStringLiteral("18.01.2001"));
+    dateEdit->setFieldText(QStringLiteral("18.01.2001"));
     dateEdit->setEnabled(!args.contains(QStringLiteral("--disabled")));
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
     ok->setGeometry(232, 96, 91, 25);
