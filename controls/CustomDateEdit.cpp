@@ -22,11 +22,13 @@ bool isWritableDate(QDate date)
     return date.isValid() && date.year() >= kMinYear && date.year() <= kMaxYear;
 }
 
-// The date field's button picture, loaded once and shared by every field.
-const QImage& dateEditPicture()
+// The date field's button picture for a screen of `ratio`, drawn at 1x and at
+// 2x; each is loaded once and shared by every field.
+const QImage& dateEditPicture(qreal ratio)
 {
-    static const QImage picture = Artwork::dateEditPicture().toImage();
-    return picture;
+    static const QImage normal = Artwork::dateEditPicture(1.0).toImage();
+    static const QImage sharp = Artwork::dateEditPicture(2.0).toImage();
+    return ratio > 1.0 ? sharp : normal;
 }
 
 bool isTypedLetterT(const QKeyEvent* event)
@@ -231,7 +233,7 @@ void TCustomDateEdit::passSettingsToCalendar()
 
 QImage TCustomDateEdit::DefaultButtonGlyph() const
 {
-    return dateEditPicture();
+    return dateEditPicture(devicePixelRatioF());
 }
 
 bool TCustomDateEdit::CanAcceptDropDownValue(QVariant& value)

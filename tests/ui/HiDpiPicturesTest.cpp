@@ -2,6 +2,10 @@
 // the 2x drawings, not 1x pictures enlarged to 2 x 2 blocks.
 
 #include "assets/PictureChecks.h"
+#include "controls/Clock.h"
+#include "controls/DateEdit.h"
+#include "controls/EditButton.h"
+#include "controls/RegionalSettings.h"
 #include "register/PersonRegister.h"
 #include "support/TempDir.h"
 #include "ui/CyclographApplication.h"
@@ -91,6 +95,29 @@ TEST_F(HiDpiPicturesTest, TheButtonsShowTheirTwoTimesPictures)
         ASSERT_FALSE(picture.isNull());
         EXPECT_TRUE(contains(button->grab().toImage(), picture));
     }
+}
+
+TEST_F(HiDpiPicturesTest, TheDateFieldsButtonShowsTheTwoTimesPicture)
+{
+    const FixedClock clock{QDate(2001, 1, 18)};
+    const RegionalSettings settings;
+    TDateEdit field(clock, settings);
+    field.setNumGlyphs(2);
+    auto* button = field.findChild<TEditButton*>();
+    ASSERT_NE(button, nullptr);
+
+    // The left half of the strip is the enabled glyph; its fuchsia pixels
+    // are the transparent colour.
+    QImage glyph = argb(QImage(QStringLiteral(":/cyclo/dateedit/DEDITBMP@2x.png")));
+    ASSERT_EQ(glyph.size(), QSize(56, 24));
+    glyph = glyph.copy(0, 0, 28, 24);
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            if ((glyph.pixel(x, y) & 0xffffff) == 0xff00ff)
+                glyph.setPixel(x, y, 0);
+        }
+    }
+    EXPECT_TRUE(contains(button->grab().toImage(), glyph));
 }
 
 } // namespace
