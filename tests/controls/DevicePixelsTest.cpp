@@ -5,6 +5,7 @@
 #include "controls/EditButton.h"
 #include "controls/ShadowLabel.h"
 #include "controls/VoSpeedButton.h"
+#include "support/RenderAt.h"
 
 #include <QImage>
 #include <QPalette>
@@ -13,6 +14,8 @@
 
 namespace cyclo {
 namespace {
+
+using test::renderAt;
 
 // The screen scales checked, with the line width each must give: 1.25
 // rounds down to one device pixel, 1.5 and 1.75 up to two.
@@ -38,17 +41,6 @@ QPalette bevelPalette()
     p.setColor(QPalette::Dark, kDark);
     p.setColor(QPalette::Shadow, kShadow);
     return p;
-}
-
-// The widget painted into an image of `ratio` device pixels per unit.
-QImage renderAt(QWidget& widget, qreal ratio)
-{
-    QImage image(qRound(widget.width() * ratio), qRound(widget.height() * ratio),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor(1, 2, 3));
-    widget.render(&image);
-    return image;
 }
 
 QColor at(const QImage& image, int x, int y)

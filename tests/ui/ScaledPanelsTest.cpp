@@ -2,6 +2,7 @@
 // each line of one unit is round(r) device pixels, on whole device pixels.
 
 #include "controls/Clock.h"
+#include "support/RenderAt.h"
 #include "ui/BevelPanel.h"
 #include "ui/MonthCalendar.h"
 #include "ui/SeparatorLine.h"
@@ -12,6 +13,8 @@
 
 namespace cyclo {
 namespace {
+
+using test::renderAt;
 
 struct Scale
 {
@@ -31,16 +34,6 @@ void setColours(QWidget& widget)
     p.setColor(QPalette::Light, kLight);
     p.setColor(QPalette::Dark, kDark);
     widget.setPalette(p);
-}
-
-QImage renderAt(QWidget& widget, qreal ratio)
-{
-    QImage image(qRound(widget.width() * ratio), qRound(widget.height() * ratio),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor(1, 2, 3));
-    widget.render(&image);
-    return image;
 }
 
 TEST(ScaledPanelsTest, RaisedOverLoweredBevelHasTwoRingsOfRoundRPixels)
