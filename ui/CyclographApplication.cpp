@@ -1,8 +1,10 @@
 #include "ui/CyclographApplication.h"
 
 #include "assets/Artwork.h"
+#include "ui/FontWarmUp.h"
 
-#include <QFontInfo>
+#include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <exception>
@@ -12,13 +14,13 @@ namespace cyclo {
 namespace {
 
 // Maps a font name the layouts use to a metric twin, unless the font system
-// already finds a font of that name (or maps it itself, as fontconfig does
-// for Arial and Times New Roman with the Liberation fonts).
+// has a font of that name. (Fontconfig would map Arial and Times New Roman to
+// the same Liberation fonts by itself.) Asking the font database loads no
+// font; asking which font a QFont resolves to loaded one for each name before
+// the first window existed.
 void substituteIfMissing(const QString& family, const QString& twin)
 {
-    const QString found = QFontInfo(QFont(family)).family();
-    if (found.compare(family, Qt::CaseInsensitive) == 0 ||
-        found.compare(twin, Qt::CaseInsensitive) == 0)
+    if (QFontDatabase::hasFamily(family))
         return;
     QFont::insertSubstitution(family, twin);
 }
@@ -28,8 +30,11 @@ constexpr char kNoIconTheme[] = "cyclograph-builtin";
 
 } // namespace
 
-CyclographApplication::CyclographApplication(int& argc, char** argv) : QApplication(argc, argv)
+CyclographApplication::CyclographApplication(int& argc, char** argv, FontWarmUp* fonts)
+    : QApplication(argc, argv)
 {
+    if (fonts != nullptr)
+        fonts->wait();
     setUp();
 }
 

@@ -9,13 +9,15 @@
 
 namespace cyclo {
 
+class FontWarmUp;
 
 class CyclographApplication : public QApplication
 {
     Q_OBJECT
 
 public:
-    CyclographApplication(int& argc, char** argv);
+    // `fonts`, when given, is waited for before the first text is measured.
+    CyclographApplication(int& argc, char** argv, FontWarmUp* fonts = nullptr);
 
     bool notify(QObject* receiver, QEvent* event) override;
 

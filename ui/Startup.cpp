@@ -4,6 +4,7 @@
 #include "register/PersonRegister.h"
 #include "ui/CommandLine.h"
 #include "ui/CyclographApplication.h"
+#include "ui/FontWarmUp.h"
 #include "ui/ProgramWindows.h"
 
 namespace cyclo {
@@ -12,7 +13,8 @@ int RunCyclograph(int& argc, char** argv, const std::function<bool()>& afterStar
 {
     if (const std::optional<int> exitCode = HandleCommandLine(argc, argv))
         return *exitCode;
-    CyclographApplication application(argc, argv);
+    FontWarmUp fonts;
+    CyclographApplication application(argc, argv, &fonts);
     SystemClock clock;
     PersonRegister persons;
     ProgramWindows windows(persons, clock);
