@@ -1,97 +1,119 @@
 #include "assets/Artwork.h"
 
+#include "assets/PackedPictures.h"
+
 #include <QGuiApplication>
+#include <QIcon>
+#include <algorithm>
 #include <mutex>
 
 // Q_INIT_RESOURCE must be used outside any namespace. Calling it from here also
 // keeps the linker from dropping the resource object out of the static library.
-static void initCycloAssets()
+static void initCycloTheme()
 {
-    Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(theme);
 }
 
 namespace cyclo {
 
 namespace {
 
-constexpr int kButtonPictureSide = 16;
-constexpr int kOkCancelPictureSide = 18;
-constexpr int kProgramIconSides[] = {16, 32};
+// The theme in assets/theme.qrc, under :/icons, where Qt looks for themes.
+constexpr char kIconTheme[] = "cyclograph";
 
-const char* pictureName(ButtonPicture picture)
+struct ButtonPictureNames
+{
+    std::string_view normal;
+    std::string_view disabled;
+};
+
+ButtonPictureNames namesOf(ButtonPicture picture)
 {
     switch (picture) {
     case ButtonPicture::New:
-        return "new";
+        return {"buttons/new", "buttons/new-disabled"};
     case ButtonPicture::Delete:
-        return "delete";
+        return {"buttons/delete", "buttons/delete-disabled"};
     case ButtonPicture::Analyze:
-        return "analyze";
+        return {"buttons/analyze", "buttons/analyze-disabled"};
     case ButtonPicture::Compare:
-        return "compare";
+        return {"buttons/compare", "buttons/compare-disabled"};
     case ButtonPicture::AboutProgram:
-        return "about-program";
+        return {"buttons/about-program", "buttons/about-program-disabled"};
     case ButtonPicture::AboutBiorhythm:
-        return "about-biorhythm";
+        return {"buttons/about-biorhythm", "buttons/about-biorhythm-disabled"};
     case ButtonPicture::Back:
-        return "back";
+        return {"buttons/back", "buttons/back-disabled"};
     case ButtonPicture::Print:
-        return "print";
+        return {"buttons/print", "buttons/print-disabled"};
     case ButtonPicture::Ok:
-        return "ok";
+        return {"buttons/ok", "buttons/ok-disabled"};
     case ButtonPicture::Cancel:
-        return "cancel";
+        return {"buttons/cancel", "buttons/cancel-disabled"};
     }
-    return "new";
+    return {"buttons/new", "buttons/new-disabled"};
 }
 
-// The picture at `path` (a 1x resource) for a device of the given ratio: the
-// "@2x" picture above 1x, so nothing is enlarged; Qt scales it down where
-// the ratio lies between.
-QPixmap pictureForRatio(const QString& path, qreal devicePixelRatio)
+QPixmap pixmapOf(std::string_view name, int scale)
 {
-    Artwork::initResources();
-    if (devicePixelRatio <= 1.0)
-        return QPixmap(path);
-    QPixmap picture(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
-    picture.setDevicePixelRatio(2.0);
-    return picture;
+    return QPixmap::fromImage(Artwork::drawing(name, scale));
 }
 
-// Adds the 1x picture at `path` and its 2x twin to `icon`. QIcon::addFile
-// looks for the twin itself only when the application's ratio is above 1 at
-// that moment; added here, a window moved to a 2x screen later finds it too.
-void addBothSizes(QIcon& icon, const QString& path, QSize size, QIcon::Mode mode = QIcon::Normal)
+// The drawing for a device of the given ratio: the 2x drawing above 1x, so
+// nothing is enlarged; Qt scales it down where the ratio lies between.
+QPixmap pictureForRatio(std::string_view name, qreal devicePixelRatio)
 {
-    icon.addFile(path, size, mode);
-    icon.addFile(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")), size * 2,
-                 mode);
+    return pixmapOf(name, devicePixelRatio <= 1.0 ? 1 : 2);
+}
+
+// Adds both drawings of `name` to `icon`, so that a window on a 2x screen,
+// or moved to one later, finds the sharp one.
+void addBothSizes(QIcon& icon, std::string_view name, QIcon::Mode mode = QIcon::Normal)
+{
+    icon.addPixmap(pixmapOf(name, 1), mode);
+    icon.addPixmap(pixmapOf(name, 2), mode);
 }
 
 } // namespace
 
-void Artwork::initResources()
+QImage Artwork::drawing(std::string_view name, int scale)
 {
-    static std::once_flag once;
-    std::call_once(once, [] { initCycloAssets(); });
+    const auto pictures = PackedPictures();
+    const auto found = std::find_if(pictures.begin(), pictures.end(), [&](const PackedPicture& p) {
+        return p.name == name && p.scale == scale;
+    });
+    if (found == pictures.end())
+        return {};
+    // Read-only: the image shares the compiled-in pixels until it is changed.
+    QImage image(reinterpret_cast<const uchar*>(found->pixels), found->width, found->height,
+                 found->width * static_cast<qsizetype>(sizeof(std::uint32_t)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
-QString Artwork::buttonPicturePath(ButtonPicture picture, bool disabled)
+std::string_view Artwork::buttonPictureName(ButtonPicture picture, bool disabled)
 {
-    return QStringLiteral(":/cyclo/buttons/%1%2.png")
-        .arg(QLatin1String(pictureName(picture)),
-             disabled ? QStringLiteral("-disabled") : QString());
+    const ButtonPictureNames names = namesOf(picture);
+    return disabled ? names.disabled : names.normal;
+}
+
+void Artwork::installIconTheme()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { initCycloTheme(); });
+    QIcon::setThemeName(QString::fromLatin1(kIconTheme));
+    // An icon the theme lacks is not looked up in the desktop's themes:
+    // searching them stat-ed hundreds of folders, a tenth of the start-up.
+    QIcon::setFallbackThemeName(QString::fromLatin1(kIconTheme));
 }
 
 QIcon Artwork::buttonIcon(ButtonPicture picture)
 {
-    initResources();
-    const int side = picture == ButtonPicture::Ok || picture == ButtonPicture::Cancel
-                         ? kOkCancelPictureSide
-                         : kButtonPictureSide;
+    const ButtonPictureNames names = namesOf(picture);
     QIcon icon;
-    addBothSizes(icon, buttonPicturePath(picture, false), QSize(side, side), QIcon::Normal);
-    addBothSizes(icon, buttonPicturePath(picture, true), QSize(side, side), QIcon::Disabled);
+    addBothSizes(icon, names.normal, QIcon::Normal);
+    addBothSizes(icon, names.disabled, QIcon::Disabled);
     return icon;
 }
 
@@ -102,27 +124,25 @@ qreal Artwork::screenRatio()
 
 QPixmap Artwork::mainPicture(qreal devicePixelRatio)
 {
-    return pictureForRatio(QStringLiteral(":/cyclo/main-picture.png"), devicePixelRatio);
+    return pictureForRatio("main-picture", devicePixelRatio);
 }
 
 QIcon Artwork::programIcon()
 {
-    initResources();
     QIcon icon;
-    for (const int side : kProgramIconSides)
-        addBothSizes(icon, QStringLiteral(":/cyclo/icon/cyclograph-%1.png").arg(side),
-                     QSize(side, side));
+    addBothSizes(icon, "icon/cyclograph-16");
+    addBothSizes(icon, "icon/cyclograph-32");
     return icon;
 }
 
 QPixmap Artwork::programIconPixmap(qreal devicePixelRatio)
 {
-    return pictureForRatio(QStringLiteral(":/cyclo/icon/cyclograph-32.png"), devicePixelRatio);
+    return pictureForRatio("icon/cyclograph-32", devicePixelRatio);
 }
 
 QPixmap Artwork::dateEditPicture(qreal devicePixelRatio)
 {
-    return pictureForRatio(QStringLiteral(":/cyclo/dateedit/DEDITBMP.png"), devicePixelRatio);
+    return pictureForRatio("dateedit/DEDITBMP", devicePixelRatio);
 }
 
 } // namespace cyclo

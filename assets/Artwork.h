@@ -1,13 +1,15 @@
 #pragma once
-// The program's pictures, compiled in from assets/assets.qrc: button pictures
-// with their disabled twins, the main window's picture, the program icon and
-// the date field's button picture. Each exists at 1x and at 2x ("name@2x.png",
-// drawn at double resolution); icons carry both and Qt picks the one for the
-// device, pixmaps are chosen here for a device pixel ratio.
+// The program's pictures, their pixels compiled in (assets/PackedPictures.h):
+// button pictures with their disabled twins, the main window's picture, the
+// program icon and the date field's button picture. Each exists at 1x and at
+// 2x, drawn at double resolution; icons carry both and Qt picks the one for
+// the device, pixmaps are chosen here for a device pixel ratio. Nothing is
+// decoded: a picture costs a copy of its pixels.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
-#include <QString>
+#include <string_view>
 
 namespace cyclo {
 
@@ -30,14 +32,20 @@ enum class ButtonPicture
 class Artwork
 {
 public:
-    // Registers the compiled-in resources; cheap after the first call. The
-    // functions below call it, so only code that opens ":/cyclo/..." paths
-    // directly needs it.
-    static void initResources();
+    // The drawing called `name` ("main-picture", "buttons/print-disabled",
+    // "icon/cyclograph-32", "dateedit/DEDITBMP") at `scale` device pixels per
+    // unit, 1 or 2, with that device pixel ratio; a null image for any other.
+    // The image shares the compiled-in pixels.
+    static QImage drawing(std::string_view name, int scale);
+    // The name of a button picture's drawing, normal or disabled.
+    static std::string_view buttonPictureName(ButtonPicture picture, bool disabled = false);
 
-    // Resource path of a button picture, normal or disabled image, at 1x; the
-    // 2x picture has "@2x" before ".png".
-    static QString buttonPicturePath(ButtonPicture picture, bool disabled = false);
+    // Makes the program's icon theme current: the month calendar's arrows
+    // are the program's own drawings, at 1x and 2x; every other standard
+    // icon (the message boxes' symbols) is Qt's built-in one, the same on
+    // every desktop. Call once the application object exists.
+    static void installIconTheme();
+
     // The picture as an icon whose Disabled mode shows the disabled twin, at
     // 1x and 2x.
     static QIcon buttonIcon(ButtonPicture picture);

@@ -521,6 +521,17 @@ def windows_icon(icons):
     return data + b"".join(png for _, png in entries)
 
 
+# --- the month calendar's arrows: the program's own icon theme ------------------
+
+
+def draw_month_arrow(g, direction):
+    """A white triangle pointing left (direction -1) or right (1), drawn
+    without smoothing like the classic month calendar's arrows; white like
+    the month and year beside them on the calendar's title bar."""
+    tip, base = 8 + 2 * direction, 8 - 2 * direction
+    g.polygon([(tip, 8), (base, 4), (base, 12)], "w")
+
+
 def suffix(scale):
     return "" if scale == 1 else f"@{scale}x"
 
@@ -536,6 +547,11 @@ def main():
             disabled_twin(g.image, scale).save(f"buttons/{name}-disabled{suffix(scale)}.png")
         date_field_picture(scale).save(f"dateedit/DEDITBMP{suffix(scale)}.png")
         main_picture(scale).save(f"main-picture{suffix(scale)}.png")
+        for name, direction in (("go-previous", -1), ("go-next", 1)):
+            g = Canvas(16, 16, scale, smooth=False)
+            draw_month_arrow(g, direction)
+            folder = "16x16" if scale == 1 else f"16x16@{scale}"
+            g.image.save(f"theme/{folder}/{name}.png")
     icons = {size: program_icon(size) for size in ICON_SIZES}
     for size, icon in icons.items():
         icon.save(f"icon/cyclograph-{size}.png")

@@ -25,9 +25,6 @@ void substituteIfMissing(const QString& family, const QString& twin)
     QFont::insertSubstitution(family, twin);
 }
 
-// An icon theme that does not exist: Qt then takes its built-in standard icons.
-constexpr char kNoIconTheme[] = "cyclograph-builtin";
-
 } // namespace
 
 CyclographApplication::CyclographApplication(int& argc, char** argv, FontWarmUp* fonts)
@@ -45,12 +42,7 @@ void CyclographApplication::setUp()
     substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QApplication::setWindowIcon(Artwork::programIcon());
-    // The few standard icons the program shows (the month calendar's arrows,
-    // the message boxes' symbols) are Qt's own, the same on every desktop.
-    // Looking them up in the desktop's icon theme searched hundreds of
-    // folders and took a tenth of the start-up on a real display.
-    QIcon::setThemeName(QString::fromLatin1(kNoIconTheme));
-    QIcon::setFallbackThemeName(QString::fromLatin1(kNoIconTheme));
+    Artwork::installIconTheme();
 }
 
 bool CyclographApplication::notify(QObject* receiver, QEvent* event)

@@ -5,7 +5,9 @@
 
 #include "assets/PictureChecks.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QStyle>
 #include <QImage>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -15,75 +17,118 @@ namespace {
 
 struct Picture
 {
-    const char* path; // the 1x resource
-    int width;
+    const char* name;
+    int width; // in device-independent pixels
     int height;
+    const char* oneTimes; // the drawings in assets/images the pixels come from
+    const char* twoTimes;
 };
 
-// The pictures the windows show, with their sizes in device-independent pixels.
+// The pictures the windows show.
 const Picture kPictures[] = {
-    {":/cyclo/main-picture.png", 168, 312},
-    {":/cyclo/icon/cyclograph-16.png", 16, 16},
-    {":/cyclo/icon/cyclograph-32.png", 32, 32},
-    {":/cyclo/dateedit/DEDITBMP.png", 28, 12},
-    {":/cyclo/buttons/new.png", 16, 16},
-    {":/cyclo/buttons/delete.png", 16, 16},
-    {":/cyclo/buttons/analyze.png", 16, 16},
-    {":/cyclo/buttons/compare.png", 16, 16},
-    {":/cyclo/buttons/about-program.png", 16, 16},
-    {":/cyclo/buttons/about-biorhythm.png", 16, 16},
-    {":/cyclo/buttons/back.png", 16, 16},
-    {":/cyclo/buttons/print.png", 16, 16},
-    {":/cyclo/buttons/ok.png", 18, 18},
-    {":/cyclo/buttons/cancel.png", 18, 18},
-    {":/cyclo/buttons/new-disabled.png", 16, 16},
-    {":/cyclo/buttons/delete-disabled.png", 16, 16},
-    {":/cyclo/buttons/analyze-disabled.png", 16, 16},
-    {":/cyclo/buttons/compare-disabled.png", 16, 16},
-    {":/cyclo/buttons/about-program-disabled.png", 16, 16},
-    {":/cyclo/buttons/about-biorhythm-disabled.png", 16, 16},
-    {":/cyclo/buttons/back-disabled.png", 16, 16},
-    {":/cyclo/buttons/print-disabled.png", 16, 16},
-    {":/cyclo/buttons/ok-disabled.png", 18, 18},
-    {":/cyclo/buttons/cancel-disabled.png", 18, 18},
+    {"main-picture", 168, 312, "main-picture.png", "main-picture@2x.png"},
+    {"icon/cyclograph-16", 16, 16, "icon/cyclograph-16.png", "icon/cyclograph-32.png"},
+    {"icon/cyclograph-32", 32, 32, "icon/cyclograph-32.png", "icon/cyclograph-64.png"},
+    {"dateedit/DEDITBMP", 28, 12, "dateedit/DEDITBMP.png", "dateedit/DEDITBMP@2x.png"},
+    {"buttons/new", 16, 16, "buttons/new.png", "buttons/new@2x.png"},
+    {"buttons/delete", 16, 16, "buttons/delete.png", "buttons/delete@2x.png"},
+    {"buttons/analyze", 16, 16, "buttons/analyze.png", "buttons/analyze@2x.png"},
+    {"buttons/compare", 16, 16, "buttons/compare.png", "buttons/compare@2x.png"},
+    {"buttons/about-program", 16, 16, "buttons/about-program.png",
+     "buttons/about-program@2x.png"},
+    {"buttons/about-biorhythm", 16, 16, "buttons/about-biorhythm.png",
+     "buttons/about-biorhythm@2x.png"},
+    {"buttons/back", 16, 16, "buttons/back.png", "buttons/back@2x.png"},
+    {"buttons/print", 16, 16, "buttons/print.png", "buttons/print@2x.png"},
+    {"buttons/ok", 18, 18, "buttons/ok.png", "buttons/ok@2x.png"},
+    {"buttons/cancel", 18, 18, "buttons/cancel.png", "buttons/cancel@2x.png"},
+    {"buttons/new-disabled", 16, 16, "buttons/new-disabled.png", "buttons/new-disabled@2x.png"},
+    {"buttons/delete-disabled", 16, 16, "buttons/delete-disabled.png",
+     "buttons/delete-disabled@2x.png"},
+    {"buttons/analyze-disabled", 16, 16, "buttons/analyze-disabled.png",
+     "buttons/analyze-disabled@2x.png"},
+    {"buttons/compare-disabled", 16, 16, "buttons/compare-disabled.png",
+     "buttons/compare-disabled@2x.png"},
+    {"buttons/about-program-disabled", 16, 16, "buttons/about-program-disabled.png",
+     "buttons/about-program-disabled@2x.png"},
+    {"buttons/about-biorhythm-disabled", 16, 16, "buttons/about-biorhythm-disabled.png",
+     "buttons/about-biorhythm-disabled@2x.png"},
+    {"buttons/back-disabled", 16, 16, "buttons/back-disabled.png",
+     "buttons/back-disabled@2x.png"},
+    {"buttons/print-disabled", 16, 16, "buttons/print-disabled.png",
+     "buttons/print-disabled@2x.png"},
+    {"buttons/ok-disabled", 18, 18, "buttons/ok-disabled.png", "buttons/ok-disabled@2x.png"},
+    {"buttons/cancel-disabled", 18, 18, "buttons/cancel-disabled.png",
+     "buttons/cancel-disabled@2x.png"},
 };
 
 void PrintTo(const Picture& picture, std::ostream* out)
 {
-    *out << picture.path;
+    *out << picture.name;
 }
 
-QString twoTimes(const char* path)
+// Pictures are painted from premultiplied pixels, so they are compared as
+// such: a colour under a nearly transparent alpha is not kept exactly.
+QImage argb(const QImage& image)
 {
-    return QString::fromLatin1(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A drawing as draw_artwork.py wrote it.
+QImage drawnFile(const char* file)
+{
+    return QImage(QStringLiteral(CYCLO_ASSETS_DIR "/images/") + QString::fromLatin1(file));
 }
 
 class ArtworkTest : public testing::TestWithParam<Picture>
-{
-protected:
-    void SetUp() override { Artwork::initResources(); }
-};
+{};
 
 TEST_P(ArtworkTest, ExistsAtOneAndTwoTimesWithExactlyDoubleSize)
 {
     const Picture& picture = GetParam();
-    const QImage one(QString::fromLatin1(picture.path));
-    const QImage two(twoTimes(picture.path));
+    const QImage one = Artwork::drawing(picture.name, 1);
+    const QImage two = Artwork::drawing(picture.name, 2);
     ASSERT_FALSE(one.isNull());
     ASSERT_FALSE(two.isNull());
     EXPECT_EQ(one.size(), QSize(picture.width, picture.height));
     EXPECT_EQ(two.size(), QSize(2 * picture.width, 2 * picture.height));
+    EXPECT_DOUBLE_EQ(one.devicePixelRatio(), 1.0);
+    EXPECT_DOUBLE_EQ(two.devicePixelRatio(), 2.0);
+}
+
+// The compiled-in pixels are the drawings, colour for colour and alpha for
+// alpha; a fault in the packing (byte order, premultiplication, a row
+// shifted) shows here.
+TEST_P(ArtworkTest, ThePixelsAreThoseOfTheDrawnFiles)
+{
+    const Picture& picture = GetParam();
+    const QImage oneFile = drawnFile(picture.oneTimes);
+    const QImage twoFile = drawnFile(picture.twoTimes);
+    ASSERT_FALSE(oneFile.isNull());
+    ASSERT_FALSE(twoFile.isNull());
+    EXPECT_EQ(argb(Artwork::drawing(picture.name, 1)), argb(oneFile));
+    QImage two = argb(Artwork::drawing(picture.name, 2));
+    two.setDevicePixelRatio(1.0);
+    EXPECT_EQ(two, argb(twoFile));
 }
 
 TEST_P(ArtworkTest, TheTwoTimesPictureIsDrawnNotEnlarged)
 {
-    const QImage two(twoTimes(GetParam().path));
     // Every picture has curves or slanted edges; drawn at 2x they fall on
     // single device pixels somewhere, where an enlarged picture has none.
-    EXPECT_GE(test::mixedBlocks(two), 4);
+    EXPECT_GE(test::mixedBlocks(Artwork::drawing(GetParam().name, 2)), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPicture, ArtworkTest, testing::ValuesIn(kPictures));
+
+TEST(ArtworkNamesTest, UnknownNamesAndScalesGiveNoPicture)
+{
+    EXPECT_TRUE(Artwork::drawing("buttons/nothing", 1).isNull());
+    EXPECT_TRUE(Artwork::drawing("main-picture", 3).isNull());
+    EXPECT_TRUE(Artwork::drawing("", 1).isNull());
+    EXPECT_EQ(Artwork::buttonPictureName(ButtonPicture::AboutBiorhythm, true),
+              "buttons/about-biorhythm-disabled");
+}
 
 TEST(ArtworkRatioTest, PixmapsComeAtTheRatioAskedFor)
 {
@@ -100,19 +145,25 @@ TEST(ArtworkRatioTest, PixmapsComeAtTheRatioAskedFor)
 
 TEST(ArtworkRatioTest, ButtonIconsHandOutTheTwoTimesPictureAtRatioTwo)
 {
-    const QImage expected(QStringLiteral(":/cyclo/buttons/print@2x.png"));
-    const QImage expectedDisabled(QStringLiteral(":/cyclo/buttons/print-disabled@2x.png"));
     const QIcon icon = Artwork::buttonIcon(ButtonPicture::Print);
-    const QImage shown = icon.pixmap(QSize(16, 16), 2.0).toImage();
-    const QImage disabled = icon.pixmap(QSize(16, 16), 2.0, QIcon::Disabled).toImage();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
-              expected.convertToFormat(QImage::Format_ARGB32));
-    EXPECT_EQ(disabled.convertToFormat(QImage::Format_ARGB32),
-              expectedDisabled.convertToFormat(QImage::Format_ARGB32));
-    const QImage oneTimes = icon.pixmap(QSize(16, 16), 1.0).toImage();
-    EXPECT_EQ(
-        oneTimes.convertToFormat(QImage::Format_ARGB32),
-        QImage(QStringLiteral(":/cyclo/buttons/print.png")).convertToFormat(QImage::Format_ARGB32));
+    const struct
+    {
+        qreal ratio;
+        QIcon::Mode mode;
+        const char* file;
+    } cases[] = {
+        {2.0, QIcon::Normal, "buttons/print@2x.png"},
+        {2.0, QIcon::Disabled, "buttons/print-disabled@2x.png"},
+        {1.0, QIcon::Normal, "buttons/print.png"},
+        {1.0, QIcon::Disabled, "buttons/print-disabled.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        QImage shown = argb(icon.pixmap(QSize(16, 16), c.ratio, c.mode).toImage());
+        EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), c.ratio);
+        shown.setDevicePixelRatio(1.0);
+        EXPECT_EQ(shown, argb(drawnFile(c.file)));
+    }
 }
 
 TEST(ArtworkRatioTest, TheProgramIconHandsOutTheSixtyFourPixelDrawingAtRatioTwo)
@@ -120,6 +171,33 @@ TEST(ArtworkRatioTest, TheProgramIconHandsOutTheSixtyFourPixelDrawingAtRatioTwo)
     const QImage shown = Artwork::programIcon().pixmap(QSize(32, 32), 2.0).toImage();
     EXPECT_EQ(shown.size(), QSize(64, 64));
     EXPECT_GE(test::mixedBlocks(shown), 8);
+}
+
+// The month calendar takes its arrows from the style, which looks them up in
+// the current icon theme first.
+TEST(ArtworkIconThemeTest, TheStylesArrowsAreTheProgramsDrawingsAtBothRatios)
+{
+    Artwork::installIconTheme();
+    const struct
+    {
+        QStyle::StandardPixmap arrow;
+        qreal ratio;
+        const char* file;
+    } cases[] = {
+        {QStyle::SP_ArrowLeft, 1.0, "theme/16x16/go-previous.png"},
+        {QStyle::SP_ArrowRight, 1.0, "theme/16x16/go-next.png"},
+        {QStyle::SP_ArrowLeft, 2.0, "theme/16x16@2/go-previous.png"},
+        {QStyle::SP_ArrowRight, 2.0, "theme/16x16@2/go-next.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QIcon icon = QApplication::style()->standardIcon(c.arrow);
+        QImage shown = argb(icon.pixmap(QSize(16, 16), c.ratio).toImage());
+        shown.setDevicePixelRatio(1.0);
+        EXPECT_EQ(shown, argb(drawnFile(c.file)));
+    }
+    // Icons the theme does not have stay Qt's own.
+    EXPECT_FALSE(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }
 
 // The icon theme's sizes and the Windows icon, as the package and the Windows

@@ -1,6 +1,7 @@
 // The windows at 200 %: the main window's picture and the button pictures are
 // the 2x drawings, not 1x pictures enlarged to 2 x 2 blocks.
 
+#include "assets/Artwork.h"
 #include "assets/PictureChecks.h"
 #include "controls/Clock.h"
 #include "controls/DateEdit.h"
@@ -72,7 +73,7 @@ TEST_F(HiDpiPicturesTest, TheMainPictureIsTheTwoTimesDrawing)
     // A 1x picture enlarged shows no block of mixed pixels; in this one more
     // than a tenth are mixed, along the curves and where the shading steps.
     EXPECT_GT(test::mixedBlocks(shown), 336 * 624 / 4 / 10);
-    EXPECT_EQ(argb(shown), argb(QImage(QStringLiteral(":/cyclo/main-picture@2x.png"))));
+    EXPECT_EQ(argb(shown), argb(Artwork::drawing("main-picture", 2)));
 }
 
 TEST_F(HiDpiPicturesTest, TheButtonsShowTheirTwoTimesPictures)
@@ -82,16 +83,16 @@ TEST_F(HiDpiPicturesTest, TheButtonsShowTheirTwoTimesPictures)
         const char* button;
         const char* picture;
     } cases[] = {
-        {"NeuBtn", ":/cyclo/buttons/new@2x.png"},
-        {"CompBtn", ":/cyclo/buttons/compare@2x.png"},
-        {"QuitBtn", ":/cyclo/buttons/cancel@2x.png"},
+        {"NeuBtn", "buttons/new"},
+        {"CompBtn", "buttons/compare"},
+        {"QuitBtn", "buttons/cancel"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
         auto* button = form->findChild<QPushButton*>(QString::fromLatin1(c.button));
         ASSERT_NE(button, nullptr);
         button->setEnabled(true);
-        const QImage picture(QString::fromLatin1(c.picture));
+        const QImage picture = Artwork::drawing(c.picture, 2);
         ASSERT_FALSE(picture.isNull());
         EXPECT_TRUE(contains(button->grab().toImage(), picture));
     }
@@ -108,7 +109,7 @@ TEST_F(HiDpiPicturesTest, TheDateFieldsButtonShowsTheTwoTimesPicture)
 
     // The left half of the strip is the enabled glyph; its fuchsia pixels
     // are the transparent colour.
-    QImage glyph = argb(QImage(QStringLiteral(":/cyclo/dateedit/DEDITBMP@2x.png")));
+    QImage glyph = argb(Artwork::drawing("dateedit/DEDITBMP", 2));
     ASSERT_EQ(glyph.size(), QSize(56, 24));
     glyph = glyph.copy(0, 0, 28, 24);
     for (int y = 0; y < glyph.height(); ++y) {
