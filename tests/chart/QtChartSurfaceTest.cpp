@@ -549,6 +549,58 @@ TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
     }
 }
 
+// More large fills than the surface keeps waiting at once, their edges on
+// rows that curve steps have already queued pixels on, with texts settling a
+// few rows early in between and everything reaching past the bitmap's edges.
+TEST(QtChartSurfaceAgainstPlainQPainter, ManyWaitingFillsBetweenCurveStepsComeOutTheSame)
+{
+    const Rgb palette[] = {{192, 192, 192}, {128, 128, 128}, {255, 255, 0}, {0, 0, 255}};
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        QtChartSurface fast(QSize(pick(200, 320), pick(150, 240)));
+        auto plain = plainSurfaceLike(fast);
+        const int w = fast.width();
+        const int h = fast.height();
+        QPoint pen(pick(0, w - 1), pick(0, h - 1));
+        for (int op = 0; op < 600; ++op) {
+            const int kind = pick(0, 9);
+            const Rgb colour = palette[pick(0, 3)];
+            // Whole-width bands and narrower blocks, some cut by an edge.
+            const int top = pick(-20, h + 5);
+            const int bottom = top + pick(1, 60);
+            const bool wide = pick(0, 1) == 0;
+            const int left = wide ? pick(-5, 0) : pick(-20, w);
+            const int right = wide ? w + pick(0, 5) : left + pick(20, 200);
+            const QPoint step(pick(0, 1) == 0 ? 1 : -1, pick(-4, 4));
+            const QPoint next(std::clamp(pen.x() + step.x(), -3, w + 2),
+                              std::clamp(pen.y() + step.y(), -3, h + 2));
+            const QPoint textAt(pick(-10, w), pick(-10, h));
+            for (ChartSurface* s :
+                 {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
+                if (kind <= 2) {
+                    s->setSolidBrush(colour);
+                    s->fillRect(left, top, right, bottom);
+                } else if (kind == 3) {
+                    s->setClearBrush();
+                    s->textOut(textAt.x(), textAt.y(), "-40 %");
+                } else {
+                    s->setPenColour(colour);
+                    s->setPenWidth(kind == 9 ? 3 : 1);
+                    s->moveTo(pen.x(), pen.y());
+                    s->lineTo(next.x(), next.y());
+                }
+            }
+            if (kind > 3)
+                pen = next;
+        }
+        EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
+    }
+}
+
 // The chart window's design size at 200 %: 836 x 566 device pixels.
 class ChartAtTwice : public testing::Test
 {
