@@ -64,7 +64,9 @@ void QtChartSurface::resize(QSize size)
 {
     if (size == image_.size())
         return;
+    flatRun_.reset();
     pendingFills_.clear();
+    fillEdges_.clear();
     for (auto& queued : queuedRuns_)
         queued.clear();
     image_ = makeBitmap(size, dotsPerMeter_);
@@ -77,6 +79,7 @@ void QtChartSurface::setScale(double scale)
 {
     if (scale == scale_)
         return;
+    writeFlatRun();
     scale_ = scale;
     dotsPerMeter_ = static_cast<int>(std::lround(kDotsPerMeter96Dpi * scale));
     metrics_ = chartMetrics(font_, dotsPerMeter_);
@@ -88,6 +91,7 @@ void QtChartSurface::setScale(double scale)
 
 const QImage& QtChartSurface::image()
 {
+    writeFlatRun();
     settleAll();
     return image_;
 }
@@ -115,12 +119,14 @@ void QtChartSurface::setPenWidth(int width)
 
 void QtChartSurface::fillRect(int left, int top, int right, int bottom)
 {
+    writeFlatRun();
     if (!brushClear_)
         fillPixels(left, top, right, bottom, brush_);
 }
 
 void QtChartSurface::frameRect(int left, int top, int right, int bottom)
 {
+    writeFlatRun();
     FrameWithFills(left, top, right, bottom,
                    [this](int l, int t, int r, int b) { fillPixels(l, t, r, b, pen_); });
 }
@@ -137,6 +143,19 @@ void QtChartSurface::lineTo(int x, int y)
     position_ = to;
     if (from == to)
         return;
+    // One pixel to the right on the same row: a curve where it runs flat,
+    // most of its steps on a large chart. The steps wait as one run.
+    if (to.y() == from.y() && to.x() == from.x() + 1) {
+        if (flatRun_ && flatRun_->right == from.x() && flatRun_->y == from.y() &&
+            flatRun_->colour == pen_ && flatRun_->thickness == penWidth_) {
+            flatRun_->right = to.x();
+            return;
+        }
+        writeFlatRun();
+        flatRun_ = FlatRun{from.x(), to.x(), from.y(), pen_, penWidth_};
+        return;
+    }
+    writeFlatRun();
     const int dx = to.x() - from.x();
     const int dy = to.y() - from.y();
     const int minor = std::abs(dx) >= std::abs(dy) ? dy : dx;
@@ -153,6 +172,7 @@ void QtChartSurface::lineTo(int x, int y)
 
 void QtChartSurface::textOut(int x, int y, std::string_view text)
 {
+    writeFlatRun();
     const RenderedText& cell = rendered(text);
     if (!brushClear_)
         fillPixels(x, y, x + cell.width, y + metrics_.height(), brush_);
@@ -238,6 +258,7 @@ void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb c
                 settleRows(y, y + 1);
         }
         pendingFills_.push_back({left, top, right, bottom, colour});
+        fillEdges_.clear();
         return;
     }
     // A small fill on rows that are still waiting waits with them, to be
@@ -275,29 +296,29 @@ void QtChartSurface::settleRows(int top, int bottom)
         return;
     top = std::max(top, 0);
     bottom = std::min(bottom, height_);
+    if (fillEdges_.empty()) {
+        for (const PendingFill& fill : pendingFills_) {
+            fillEdges_.push_back(fill.top);
+            fillEdges_.push_back(fill.bottom);
+        }
+        fillEdges_.push_back(height_);
+        std::sort(fillEdges_.begin(), fillEdges_.end());
+    }
     for (int y = top; y < bottom; ++y) {
-        if (settledFills_[static_cast<std::size_t>(y)] == pendingFills_.size())
+        const std::size_t settled = settledFills_[static_cast<std::size_t>(y)];
+        if (settled == pendingFills_.size())
             continue;
+        // Up to the next top or bottom of a pending fill, every row is
+        // covered by the same fills; those with as many fills written share
+        // the work.
+        const int edge = *std::upper_bound(fillEdges_.begin(), fillEdges_.end(), y);
+        const int limit = std::min(bottom, edge);
         int last = y + 1;
-        while (last < bottom && sameFills(last, y))
+        while (last < limit && settledFills_[static_cast<std::size_t>(last)] == settled)
             ++last;
         settleRun(y, last);
         y = last - 1;
     }
-}
-
-// Whether the pending fills not yet written to row a are those not yet
-// written to row b, and cover both rows alike.
-bool QtChartSurface::sameFills(int a, int b) const
-{
-    const std::size_t from = settledFills_[static_cast<std::size_t>(b)];
-    if (settledFills_[static_cast<std::size_t>(a)] != from)
-        return false;
-    return std::all_of(pendingFills_.begin() + static_cast<std::ptrdiff_t>(from),
-                       pendingFills_.end(), [a, b](const PendingFill& fill) {
-                           return (a >= fill.top && a < fill.bottom) ==
-                                  (b >= fill.top && b < fill.bottom);
-                       });
 }
 
 // Writes rows first .. last-1, which the same pending fills cover.
@@ -378,10 +399,23 @@ void QtChartSurface::fillUncovered(int left, int right, QRgb colour)
     covered_.insert(at, {mergedLeft, mergedRight});
 }
 
+// Writes the waiting flat run as the one-pixel steps it stands for would
+// have been written: the pixels left .. right-1 of its row, thickened.
+void QtChartSurface::writeFlatRun()
+{
+    if (!flatRun_)
+        return;
+    const FlatRun run = *flatRun_;
+    flatRun_.reset();
+    fillPixels(run.left, run.y - (run.thickness - 1) / 2, run.right, run.y + run.thickness / 2 + 1,
+               run.colour);
+}
+
 void QtChartSurface::settleAll()
 {
     settleRows(0, height_);
     pendingFills_.clear();
+    fillEdges_.clear();
 }
 
 // A line whose minor coordinate changes by at most one: Qt puts every pixel

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,6 +91,16 @@ private:
         QRgb colour;
     };
 
+    // One-pixel steps to the right on one row, not yet written.
+    struct FlatRun
+    {
+        int left;
+        int right; // the position after the last step: pixels left .. right-1
+        int y;
+        QRgb colour;
+        int thickness;
+    };
+
     // A large fill not yet written to the bitmap.
     struct PendingFill
     {
@@ -103,10 +114,10 @@ private:
     const RenderedText& rendered(std::string_view text);
     void fillPixels(int left, int top, int right, int bottom, QRgb colour);
     void settleRows(int top, int bottom);
-    [[nodiscard]] bool sameFills(int a, int b) const;
     void settleRun(int first, int last);
     void collectSpans(int y, std::size_t first);
     void fillUncovered(int left, int right, QRgb colour);
+    void writeFlatRun();
     void settleAll();
     void drawThinLine(QPoint from, QPoint to, int thickness);
     void drawLineWithPainter(QPoint from, QPoint to, int thickness);
@@ -123,6 +134,8 @@ private:
     QRgb pen_;
     int penWidth_ = 1;
     QPoint position_;
+    // Written before anything else is drawn or the bitmap is handed out.
+    std::optional<FlatRun> flatRun_;
     // Large fills are written row by row, all of a row's fills at once, just
     // before anything other than a small fill touches that row: the whole
     // background, the day bands over it and the curves' pixels then cost one
@@ -130,6 +143,9 @@ private:
     // settledFills_[y] counts the pending fills already written to row y.
     std::vector<PendingFill> pendingFills_;
     std::vector<std::size_t> settledFills_;
+    // The pending fills' tops and bottoms and the bitmap's height, sorted;
+    // rows between two of them are covered alike. Empty when out of date.
+    std::vector<int> fillEdges_;
     // Small fills on rows still waiting for large ones, per row, in order;
     // they follow every pending large fill on their row.
     std::vector<std::vector<RowRun>> queuedRuns_;

@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace cyclo {
 namespace {
@@ -473,7 +475,9 @@ TEST(QtChartSurfaceAgainstPlainQPainter, WholeChartsComeOutTheSame)
 }
 
 // Fills large and small, overlapping and in any order, mixed with lines of
-// any slope and width, frames and texts on either brush.
+// any slope and width, frames and texts on either brush, and curve-like
+// walks of one-pixel steps from wherever the pen stands, mostly flat (which
+// the fast surface keeps waiting as one run until something else comes).
 TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
 {
     const Rgb palette[] = {{192, 192, 192}, {128, 128, 128}, {255, 255, 0},
@@ -489,8 +493,9 @@ TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
         auto plain = plainSurfaceLike(fast);
         const int w = fast.width();
         const int h = fast.height();
+        QPoint pen;
         for (int op = 0; op < 300; ++op) {
-            const int kind = pick(0, 10);
+            const int kind = pick(0, 11);
             const Rgb colour = palette[pick(0, 5)];
             const int x0 = pick(-10, w + 10);
             const int y0 = pick(-10, h + 10);
@@ -499,6 +504,17 @@ TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
             const int penWidth = pick(1, 3);
             const char* text = texts[pick(0, 4)];
             const QPoint step(pick(-1, 1), pick(-12, 12));
+            std::vector<QPoint> walk;
+            for (QPoint at = pen; kind == 11 && walk.size() < 12U && pick(0, 12) != 0;) {
+                at += QPoint(1, pick(0, 4) == 0 ? pick(-1, 1) : 0);
+                walk.push_back(at);
+            }
+            if (kind == 6)
+                pen = QPoint(x1, y1);
+            else if (kind == 7)
+                pen = QPoint(x0, y0) + step;
+            else if (!walk.empty())
+                pen = walk.back();
             for (ChartSurface* s :
                  {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
                 switch (kind) {
@@ -540,11 +556,102 @@ TEST(QtChartSurfaceAgainstPlainQPainter, AnyMixOfOperationsComesOutTheSame)
                 case 8:
                     s->textOut(x0, y0, text);
                     break;
+                case 11:
+                    for (const QPoint& at : walk)
+                        s->lineTo(at.x(), at.y());
+                    break;
                 }
             }
         }
         // Compared only at the end: looking at the image finishes the
         // surface's waiting fills, which this sequence is meant to pile up.
+        EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
+    }
+}
+
+// A curve's flat stretch arrives as one-pixel steps to the right, which the
+// fast surface keeps as one waiting run; whatever comes next must see the
+// run's pixels as if each step had been drawn at once, in its own pen.
+TEST(QtChartSurfaceAgainstPlainQPainter, FlatStepsLookAsIfEachWereDrawnAtOnce)
+{
+    const Rgb red{255, 0, 0};
+    const Rgb blue{0, 0, 255};
+    using Draw = std::function<void(ChartSurface&)>;
+    const auto steps = [](ChartSurface& s, int count) {
+        for (int i = 0; i < count; ++i)
+            s.lineTo(s.width() / 2 - 10 + i, 20);
+    };
+    const struct
+    {
+        const char* what;
+        Draw draw;
+    } cases[] = {
+        {"the pen's colour changes between two steps",
+         [&](ChartSurface& s) {
+             steps(s, 6);
+             s.setPenColour(blue);
+             s.lineTo(s.width() / 2 - 4, 20);
+             s.lineTo(s.width() / 2 - 3, 20);
+         }},
+        {"the pen's width changes between two steps",
+         [&](ChartSurface& s) {
+             steps(s, 6);
+             s.setPenWidth(3);
+             s.lineTo(s.width() / 2 - 4, 20);
+         }},
+        {"a fill covers the steps after them",
+         [&](ChartSurface& s) {
+             steps(s, 8);
+             s.setSolidBrush(blue);
+             s.fillRect(s.width() / 2 - 8, 18, s.width() / 2 - 5, 23);
+         }},
+        {"a frame crosses the steps after them",
+         [&](ChartSurface& s) {
+             steps(s, 8);
+             s.setPenColour(blue);
+             s.frameRect(s.width() / 2 - 7, 20, s.width() / 2 - 2, 30);
+         }},
+        {"a text crosses the steps after them",
+         [&](ChartSurface& s) {
+             steps(s, 8);
+             s.textOut(s.width() / 2 - 9, 14, "17");
+         }},
+        {"the pen moves away and back to where the steps ended",
+         [&](ChartSurface& s) {
+             steps(s, 5);
+             s.moveTo(3, 3);
+             s.lineTo(4, 3);
+             s.moveTo(s.width() / 2 - 6, 20);
+             s.lineTo(s.width() / 2 - 5, 20);
+         }},
+        {"a steep step and a step back follow the flat ones",
+         [&](ChartSurface& s) {
+             steps(s, 5);
+             s.lineTo(s.width() / 2 - 5, 26);
+             s.lineTo(s.width() / 2 - 6, 26);
+             s.lineTo(s.width() / 2 - 5, 27);
+         }},
+        {"the steps run out of the bitmap",
+         [&](ChartSurface& s) {
+             s.moveTo(s.width() - 3, 5);
+             for (int x = s.width() - 2; x < s.width() + 4; ++x)
+                 s.lineTo(x, 5);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QtChartSurface fast(QSize(64, 40));
+        auto plain = plainSurfaceLike(fast);
+        for (ChartSurface* s :
+             {static_cast<ChartSurface*>(&fast), static_cast<ChartSurface*>(&plain)}) {
+            // A large fill waits too, so that the run meets rows still waiting.
+            s->setSolidBrush(Rgb{192, 192, 192});
+            s->fillRect(0, 0, s->width(), s->height());
+            s->setPenColour(red);
+            s->setPenWidth(2);
+            s->moveTo(s->width() / 2 - 11, 20);
+            c.draw(*s);
+        }
         EXPECT_EQ(firstDifference(fast.image(), plain.image()), -1);
     }
 }
