@@ -1,10 +1,16 @@
-// The yardstick for the program's start-up on a display: a bare Qt Widgets
+// The yardsticks for the program's start-up on a display: a bare Qt Widgets
 // window of the main window's size (614 x 393, fixed, centred, titled), shown
-// and left to the event loop. startup_display launches it beside the program.
+// and left to the event loop; built a second time with CYCLO_WITH_LABEL, the
+// same window showing the program's title in one label, which is the least a
+// window with text pays for fonts. startup_display launches them beside the
+// program.
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
+#if defined(CYCLO_WITH_LABEL)
+#include <QLabel>
+#endif
 
 namespace {
 
@@ -16,7 +22,13 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QWidget window;
+#if defined(CYCLO_WITH_LABEL)
+    window.setWindowTitle(QStringLiteral("Qt window with a label"));
+    auto* label = new QLabel(QStringLiteral("Quellant Cyclograph 2.0"), &window);
+    label->move(16, 8);
+#else
     window.setWindowTitle(QStringLiteral("Bare Qt window"));
+#endif
     window.setFixedSize(kMainWindowSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -1,6 +1,7 @@
 // Start-up on a real X display: time from launch to the main window shown on
-// screen, for the program and for a bare Qt window of the same size, launched
-// alternately in one run, with medians and their ratio.
+// screen, for the program and for a yardstick window of the same size (a bare
+// Qt window, or one with a label), launched alternately in one run, with
+// medians and their ratio.
 //
 // "Shown on screen" is observed from outside, the same way for both programs:
 // the X server reports (Damage extension) that every pixel of the mapped
@@ -8,7 +9,7 @@
 // it was mapped. Neither program carries any measuring code, and the moment is
 // the one a user sees: the whole window on the screen, not just mapped.
 //
-//   startup_display RUNS PERSONS PROGRAM "PROGRAM TITLE" BARE "BARE TITLE"
+//   startup_display RUNS PERSONS PROGRAM "PROGRAM TITLE" YARDSTICK "YARDSTICK TITLE"
 //
 // runs each program once unmeasured (to warm the disk cache), then RUNS times
 // each, alternately, in a temporary folder holding PERSONS persons.
@@ -216,7 +217,7 @@ int main(int argc, char** argv)
 {
     if (argc != 7) {
         std::fprintf(stderr,
-                     "usage: %s RUNS PERSONS PROGRAM \"PROGRAM TITLE\" BARE \"BARE TITLE\"\n",
+                     "usage: %s RUNS PERSONS PROGRAM \"PROGRAM TITLE\" YARDSTICK \"YARDSTICK TITLE\"\n",
                      argv[0]);
         return 2;
     }
@@ -240,11 +241,11 @@ int main(int argc, char** argv)
             }
         // The processor time varies less than the wall time when other work
         // shares the machine; the wall time is what the user waits.
-        const char* const names[] = {"program", "bare   "};
         for (int p = 0; p < 2; ++p)
-            std::printf("%s  until shown: median %6.1f ms (%s); processor time median %6.1f ms\n",
-                        names[p], median(wall[p]), joined(wall[p]).c_str(), median(cpu[p]));
-        std::printf("ratio    until shown %.2f; processor time %.2f\n",
+            std::printf("%s\n  until shown: median %6.1f ms (%s); processor time median %6.1f ms\n",
+                        programs[p].title.c_str(), median(wall[p]), joined(wall[p]).c_str(),
+                        median(cpu[p]));
+        std::printf("ratio: until shown %.2f; processor time %.2f\n",
                     median(wall[0]) / median(wall[1]), median(cpu[0]) / median(cpu[1]));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -2,7 +2,8 @@
 # Start-up on a real display: the time from launch to the main window wholly
 # drawn on the screen, for the program and for a bare Qt window of the same
 # size, launched alternately on one virtual X display with openbox, with
-# 100 persons in the list. Prints each launch, the medians and their ratio.
+# 100 persons in the list; then the same for the program and that window
+# showing one label. Prints each launch, the medians and their ratios.
 #
 #   scripts/startup-display.sh [DISPLAY NUMBER, default 96] [LAUNCHES, default 7]
 set -euo pipefail
@@ -17,9 +18,15 @@ display_packages
 if [ ! -d "$build" ]; then
   cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target cyclograph startup_bare_window startup_display >/dev/null
+cmake --build "$build" --target cyclograph startup_bare_window startup_label_window \
+  startup_display >/dev/null
 
 display_start "$number"
+echo "Against a bare window:"
 "$build/bench/startup_display" "$launches" 100 \
   "$build/ui/cyclograph" "Quellant Cyclograph 2.0" \
   "$build/bench/startup_bare_window" "Bare Qt window"
+echo "Against the window with one label:"
+"$build/bench/startup_display" "$launches" 100 \
+  "$build/ui/cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/bench/startup_label_window" "Qt window with a label"
