@@ -20,46 +20,37 @@ struct Picture
     const char* name;
     int width; // in device-independent pixels
     int height;
-    const char* oneTimes; // the drawings in assets/images the pixels come from
-    const char* twoTimes;
+    // The file in assets/images the 2x pixels come from, where it is not
+    // the name with "@2x.png"; the 1x pixels always come from name.png.
+    const char* twoTimesFile = nullptr;
 };
 
 // The pictures the windows show.
 const Picture kPictures[] = {
-    {"main-picture", 168, 312, "main-picture.png", "main-picture@2x.png"},
-    {"icon/cyclograph-16", 16, 16, "icon/cyclograph-16.png", "icon/cyclograph-32.png"},
-    {"icon/cyclograph-32", 32, 32, "icon/cyclograph-32.png", "icon/cyclograph-64.png"},
-    {"dateedit/DEDITBMP", 28, 12, "dateedit/DEDITBMP.png", "dateedit/DEDITBMP@2x.png"},
-    {"buttons/new", 16, 16, "buttons/new.png", "buttons/new@2x.png"},
-    {"buttons/delete", 16, 16, "buttons/delete.png", "buttons/delete@2x.png"},
-    {"buttons/analyze", 16, 16, "buttons/analyze.png", "buttons/analyze@2x.png"},
-    {"buttons/compare", 16, 16, "buttons/compare.png", "buttons/compare@2x.png"},
-    {"buttons/about-program", 16, 16, "buttons/about-program.png",
-     "buttons/about-program@2x.png"},
-    {"buttons/about-biorhythm", 16, 16, "buttons/about-biorhythm.png",
-     "buttons/about-biorhythm@2x.png"},
-    {"buttons/back", 16, 16, "buttons/back.png", "buttons/back@2x.png"},
-    {"buttons/print", 16, 16, "buttons/print.png", "buttons/print@2x.png"},
-    {"buttons/ok", 18, 18, "buttons/ok.png", "buttons/ok@2x.png"},
-    {"buttons/cancel", 18, 18, "buttons/cancel.png", "buttons/cancel@2x.png"},
-    {"buttons/new-disabled", 16, 16, "buttons/new-disabled.png", "buttons/new-disabled@2x.png"},
-    {"buttons/delete-disabled", 16, 16, "buttons/delete-disabled.png",
-     "buttons/delete-disabled@2x.png"},
-    {"buttons/analyze-disabled", 16, 16, "buttons/analyze-disabled.png",
-     "buttons/analyze-disabled@2x.png"},
-    {"buttons/compare-disabled", 16, 16, "buttons/compare-disabled.png",
-     "buttons/compare-disabled@2x.png"},
-    {"buttons/about-program-disabled", 16, 16, "buttons/about-program-disabled.png",
-     "buttons/about-program-disabled@2x.png"},
-    {"buttons/about-biorhythm-disabled", 16, 16, "buttons/about-biorhythm-disabled.png",
-     "buttons/about-biorhythm-disabled@2x.png"},
-    {"buttons/back-disabled", 16, 16, "buttons/back-disabled.png",
-     "buttons/back-disabled@2x.png"},
-    {"buttons/print-disabled", 16, 16, "buttons/print-disabled.png",
-     "buttons/print-disabled@2x.png"},
-    {"buttons/ok-disabled", 18, 18, "buttons/ok-disabled.png", "buttons/ok-disabled@2x.png"},
-    {"buttons/cancel-disabled", 18, 18, "buttons/cancel-disabled.png",
-     "buttons/cancel-disabled@2x.png"},
+    {"main-picture", 168, 312},
+    {"icon/cyclograph-16", 16, 16, "icon/cyclograph-32.png"},
+    {"icon/cyclograph-32", 32, 32, "icon/cyclograph-64.png"},
+    {"dateedit/DEDITBMP", 28, 12},
+    {"buttons/new", 16, 16},
+    {"buttons/delete", 16, 16},
+    {"buttons/analyze", 16, 16},
+    {"buttons/compare", 16, 16},
+    {"buttons/about-program", 16, 16},
+    {"buttons/about-biorhythm", 16, 16},
+    {"buttons/back", 16, 16},
+    {"buttons/print", 16, 16},
+    {"buttons/ok", 18, 18},
+    {"buttons/cancel", 18, 18},
+    {"buttons/new-disabled", 16, 16},
+    {"buttons/delete-disabled", 16, 16},
+    {"buttons/analyze-disabled", 16, 16},
+    {"buttons/compare-disabled", 16, 16},
+    {"buttons/about-program-disabled", 16, 16},
+    {"buttons/about-biorhythm-disabled", 16, 16},
+    {"buttons/back-disabled", 16, 16},
+    {"buttons/print-disabled", 16, 16},
+    {"buttons/ok-disabled", 18, 18},
+    {"buttons/cancel-disabled", 18, 18},
 };
 
 void PrintTo(const Picture& picture, std::ostream* out)
@@ -75,9 +66,14 @@ QImage argb(const QImage& image)
 }
 
 // A drawing as draw_artwork.py wrote it.
+QImage drawnFile(const QString& file)
+{
+    return QImage(QStringLiteral(CYCLO_ASSETS_DIR "/images/") + file);
+}
+
 QImage drawnFile(const char* file)
 {
-    return QImage(QStringLiteral(CYCLO_ASSETS_DIR "/images/") + QString::fromLatin1(file));
+    return drawnFile(QString::fromLatin1(file));
 }
 
 class ArtworkTest : public testing::TestWithParam<Picture>
@@ -102,8 +98,11 @@ TEST_P(ArtworkTest, ExistsAtOneAndTwoTimesWithExactlyDoubleSize)
 TEST_P(ArtworkTest, ThePixelsAreThoseOfTheDrawnFiles)
 {
     const Picture& picture = GetParam();
-    const QImage oneFile = drawnFile(picture.oneTimes);
-    const QImage twoFile = drawnFile(picture.twoTimes);
+    const QString name = QString::fromLatin1(picture.name);
+    const QImage oneFile = drawnFile(name + QStringLiteral(".png"));
+    const QImage twoFile = picture.twoTimesFile != nullptr
+                               ? drawnFile(picture.twoTimesFile)
+                               : drawnFile(name + QStringLiteral("@2x.png"));
     ASSERT_FALSE(oneFile.isNull());
     ASSERT_FALSE(twoFile.isNull());
     EXPECT_EQ(argb(Artwork::drawing(picture.name, 1)), argb(oneFile));
