@@ -76,9 +76,10 @@ int main(int argc, char** argv)
            "} // namespace cyclo\n";
     out.flush();
 
+    const QByteArray bytes = text.toUtf8();
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.toUtf8()) != text.toUtf8().size() || !file.flush()) {
+        file.write(bytes) != bytes.size() || !file.flush()) {
         std::fprintf(stderr, "pack_pictures: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -79,7 +79,6 @@ void QtChartSurface::setScale(double scale)
 {
     if (scale == scale_)
         return;
-    writeFlatRun();
     scale_ = scale;
     dotsPerMeter_ = static_cast<int>(std::lround(kDotsPerMeter96Dpi * scale));
     metrics_ = chartMetrics(font_, dotsPerMeter_);
