@@ -98,7 +98,8 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-r
   exit 1
 }
 after=$(in_root dpkg-query -W -f='${Package}\n' | wc -l)
-step "$((after - before)) packages installed; fonts: $(in_root dpkg-query -W -f='${Package} ' 'fonts-*')"
+fonts=$(in_root dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' 'fonts-*' | awk '/^ii/ { print $2 }')
+step "$((after - before)) packages installed; fonts: $(echo $fonts)"
 
 in_root useradd --create-home --shell /bin/bash user
 uid=$(in_root id -u user)
@@ -161,7 +162,10 @@ step "entering a name the list cannot keep"
 keys "$main" alt+n
 dialog=$(wait_window '^New person$')
 keys "$dialog" ctrl+a
-xdotool type --delay 60 'Łukasz Żółć'
+# Letters beyond the keyboard map are typed through a spare key that xdotool
+# maps anew for each one; slowly, so that the program reads each mapping.
+xdotool type --delay 250 'Łukasz Żółć'
+sleep 0.3
 keys "$dialog" Return
 box=$(wait_window '^Cyclograph 2\.0$')
 sleep 0.8
