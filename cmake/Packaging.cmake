@@ -4,21 +4,20 @@ include(GNUInstallDirs)
 
 set(CYCLO_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(CYCLO_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated/packaging)
-# The Debian and macOS short version: the first three parts.
-set(CYCLO_PACKAGE_VERSION
-  ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(CYCLO_RELEASE_DATE 2026-12-10)
 # Where the published README's screenshots (docs/screenshots) can be fetched.
 set(CYCLO_SCREENSHOT_URL "https://cyclograph.example/docs/screenshots"
   CACHE STRING "Base URL of the screenshots named in the AppStream metadata")
 
 # --- Linux desktop integration ------------------------------------------------
-configure_file(${CYCLO_PACKAGING_DIR}/linux/cyclograph.desktop.in
+# Every installed name carries the application ID or the executable's name,
+# so that nothing collides with Debian's unrelated "cyclograph" package.
+configure_file(${CYCLO_PACKAGING_DIR}/linux/org.quellant.Cyclograph.desktop.in
   ${CYCLO_GENERATED_DIR}/${CYCLO_APP_ID}.desktop @ONLY)
-configure_file(${CYCLO_PACKAGING_DIR}/linux/cyclograph.metainfo.xml.in
+configure_file(${CYCLO_PACKAGING_DIR}/linux/org.quellant.Cyclograph.metainfo.xml.in
   ${CYCLO_GENERATED_DIR}/${CYCLO_APP_ID}.metainfo.xml @ONLY)
-configure_file(${CYCLO_PACKAGING_DIR}/linux/cyclograph.1.in
-  ${CYCLO_GENERATED_DIR}/cyclograph.1 @ONLY)
+configure_file(${CYCLO_PACKAGING_DIR}/linux/quellant-cyclograph.1.in
+  ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.1 @ONLY)
 
 if(UNIX AND NOT APPLE)
   install(FILES ${CYCLO_GENERATED_DIR}/${CYCLO_APP_ID}.desktop
@@ -29,37 +28,36 @@ if(UNIX AND NOT APPLE)
   # Debian wants the manual page, the copyright file and the changelog;
   # the last two only in the package, compressed reproducibly (gzip -n).
   find_program(CYCLO_GZIP gzip REQUIRED)
-  set(cyclo_gzipped ${CYCLO_GENERATED_DIR}/cyclograph.1.gz ${CYCLO_GENERATED_DIR}/changelog.gz)
+  set(cyclo_manpage ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.1)
+  set(cyclo_gzipped ${cyclo_manpage}.gz ${CYCLO_GENERATED_DIR}/changelog.gz)
   add_custom_command(OUTPUT ${cyclo_gzipped}
-    COMMAND ${CYCLO_GZIP} -9 -n -c ${CYCLO_GENERATED_DIR}/cyclograph.1
-            > ${CYCLO_GENERATED_DIR}/cyclograph.1.gz
+    COMMAND ${CYCLO_GZIP} -9 -n -c ${cyclo_manpage} > ${cyclo_manpage}.gz
     COMMAND ${CYCLO_GZIP} -9 -n -c ${CYCLO_PACKAGING_DIR}/debian/changelog
             > ${CYCLO_GENERATED_DIR}/changelog.gz
-    DEPENDS ${CYCLO_GENERATED_DIR}/cyclograph.1 ${CYCLO_PACKAGING_DIR}/debian/changelog
+    DEPENDS ${cyclo_manpage} ${CYCLO_PACKAGING_DIR}/debian/changelog
     COMMENT "Compressing the manual page and the changelog")
   add_custom_target(cyclo_package_docs ALL DEPENDS ${cyclo_gzipped})
-  install(FILES ${CYCLO_GENERATED_DIR}/cyclograph.1.gz
-    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${cyclo_manpage}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${CYCLO_PACKAGING_DIR}/debian/copyright ${CYCLO_GENERATED_DIR}/changelog.gz
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cyclograph)
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CYCLO_EXECUTABLE})
 endif()
 
 # --- Windows and macOS bundles --------------------------------------------------
 # The program is a GUI executable without a console on Windows and an .app
 # bundle on macOS. Neither is built on this project's Linux machines.
-set_target_properties(cyclograph PROPERTIES WIN32_EXECUTABLE ON MACOSX_BUNDLE ON)
+set_target_properties(${CYCLO_EXECUTABLE} PROPERTIES WIN32_EXECUTABLE ON MACOSX_BUNDLE ON)
 
 if(WIN32)
   set(CYCLO_ICO ${PROJECT_SOURCE_DIR}/assets/images/icon/cyclograph.ico)
-  configure_file(${CYCLO_PACKAGING_DIR}/windows/cyclograph.rc.in
-    ${CYCLO_GENERATED_DIR}/cyclograph.rc @ONLY)
-  target_sources(cyclograph PRIVATE ${CYCLO_GENERATED_DIR}/cyclograph.rc)
+  configure_file(${CYCLO_PACKAGING_DIR}/windows/quellant-cyclograph.rc.in
+    ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.rc @ONLY)
+  target_sources(${CYCLO_EXECUTABLE} PRIVATE ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.rc)
 endif()
 
 if(APPLE)
   configure_file(${CYCLO_PACKAGING_DIR}/macos/Info.plist.in
     ${CYCLO_GENERATED_DIR}/Info.plist @ONLY)
-  set_target_properties(cyclograph PROPERTIES
+  set_target_properties(${CYCLO_EXECUTABLE} PROPERTIES
     MACOSX_BUNDLE_INFO_PLIST ${CYCLO_GENERATED_DIR}/Info.plist)
 endif()
 
@@ -70,11 +68,11 @@ if(WIN32 OR APPLE)
   get_filename_component(cyclo_qt_bin ${cyclo_qmake} DIRECTORY)
   if(WIN32)
     find_program(CYCLO_DEPLOYQT windeployqt HINTS ${cyclo_qt_bin})
-    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/cyclograph.exe")
+    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${CYCLO_EXECUTABLE}.exe")
     set(cyclo_deploy_args --no-translations)
   else()
     find_program(CYCLO_DEPLOYQT macdeployqt HINTS ${cyclo_qt_bin})
-    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/cyclograph.app")
+    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/${CYCLO_EXECUTABLE}.app")
     set(cyclo_deploy_args)
   endif()
   if(CYCLO_DEPLOYQT)
@@ -87,7 +85,7 @@ endif()
 
 # --- The Debian package -----------------------------------------------------------
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME cyclograph)
+set(CPACK_PACKAGE_NAME ${CYCLO_EXECUTABLE})
 set(CPACK_PACKAGE_VENDOR Quellant)
 set(CPACK_PACKAGE_VERSION ${CYCLO_PACKAGE_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quellant Cyclograph developers <cyclograph@quellant.example>")
@@ -104,6 +102,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows name "Arial" and "MS Sans Serif"; Liberation Sans stands in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Message boxes and Qt's other texts ask fontconfig for the desktop's sans
+# serif: with only the Liberation fonts present, fontconfig answers with
+# Liberation Mono, so DejaVu, Debian's default sans serif, comes along. (A
+# desktop's own font choice still wins over it.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,5 +1,6 @@
 #include "register/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -26,8 +27,13 @@ void AppendUtf8(std::string& out, char32_t cp)
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -82,6 +88,8 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos)
     return cp;
 }
 
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 } // namespace
 
 std::string DecodeCp1252(std::string_view bytes)
@@ -103,6 +111,22 @@ std::string EncodeCp1252(std::string_view utf8, std::size_t maxChars)
         out += byte < 0 ? '?' : static_cast<char>(static_cast<unsigned char>(byte));
     }
     return out;
+}
+
+std::vector<std::string> CharactersOutsideCp1252(std::string_view utf8, std::size_t maxChars)
+{
+    std::vector<std::string> outside;
+    std::size_t pos = 0;
+    for (std::size_t chars = 0; pos < utf8.size() && chars < maxChars; ++chars) {
+        const char32_t cp = NextCodePoint(utf8, pos);
+        if (cp != kInvalid && FromCodePoint(cp) >= 0)
+            continue;
+        std::string text;
+        AppendUtf8(text, cp == kInvalid ? kReplacementCharacter : cp);
+        if (std::find(outside.begin(), outside.end(), text) == outside.end())
+            outside.push_back(std::move(text));
+    }
+    return outside;
 }
 
 } // namespace cyclo

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cyclo {
 
@@ -18,5 +19,13 @@ namespace cyclo {
 // character Windows-1252 cannot hold, and every byte of malformed UTF-8,
 // becomes "?".
 [[nodiscard]] std::string EncodeCp1252(std::string_view utf8, std::size_t maxChars);
+
+// The characters among the first `maxChars` of a UTF-8 text that
+// Windows-1252 cannot hold, each once, in the order they first appear, each
+// as its UTF-8 text. Malformed UTF-8 shows as U+FFFD. Empty when
+// EncodeCp1252 keeps every one of those characters. Characters past
+// `maxChars` are cut anyway, so they are not looked at.
+[[nodiscard]] std::vector<std::string> CharactersOutsideCp1252(std::string_view utf8,
+                                                               std::size_t maxChars);
 
 } // namespace cyclo

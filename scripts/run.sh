@@ -5,5 +5,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 cmake --preset default -S "$root" >/dev/null
-cmake --build "$root/build/default" --target cyclograph
-exec "$root/build/default/ui/cyclograph"
+cmake --build "$root/build/default" --target quellant-cyclograph
+exec "$root/build/default/ui/quellant-cyclograph"

@@ -23,8 +23,8 @@ display_packages
 if [ ! -d "$build" ]; then
   cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target cyclograph >/dev/null
-program="$build/ui/cyclograph"
+cmake --build "$build" --target quellant-cyclograph >/dev/null
+program="$build/ui/quellant-cyclograph"
 
 work=$(mktemp -d /tmp/cyclo-shots-XXXXXX)
 program_pid=""

@@ -18,15 +18,15 @@ display_packages
 if [ ! -d "$build" ]; then
   cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target cyclograph startup_bare_window startup_label_window \
+cmake --build "$build" --target quellant-cyclograph startup_bare_window startup_label_window \
   startup_display >/dev/null
 
 display_start "$number"
 echo "Against a bare window:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/ui/quellant-cyclograph" "Quellant Cyclograph 2.0" \
   "$build/bench/startup_bare_window" "Bare Qt window"
 echo "Against the window with one label:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/ui/quellant-cyclograph" "Quellant Cyclograph 2.0" \
   "$build/bench/startup_label_window" "Qt window with a label"

@@ -11,8 +11,6 @@ namespace cyclo {
 
 namespace {
 
-constexpr char kExecutableName[] = "cyclograph";
-
 // The options QGuiApplication and QApplication take from the command line
 // themselves; they are accepted here, hidden from the usage, so that the
 // application object still sees them.
@@ -39,13 +37,20 @@ void print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// The help names the folder as this user's environment makes it.
+QString userDataFolderForHelp()
+{
+    const QString folder = UserDataFolder();
+    return folder.isEmpty() ? QStringLiteral("the per-user data folder") : folder;
+}
+
 } // namespace
 
-std::optional<int> HandleCommandLine(int argc, char** argv)
+CommandLineChoice HandleCommandLine(int argc, char** argv)
 {
-    // The usual start from a desktop entry has no arguments: nothing to read.
+    // A start without arguments has nothing to read.
     if (argc <= 1)
-        return std::nullopt;
+        return {};
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -54,18 +59,25 @@ std::optional<int> HandleCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(
-            "%1 keeps a list of persons with their birth dates in personen.dat in the working "
-            "directory, draws a person's biorhythm for one month and compares the cycles of two "
-            "persons.")
-            .arg(QString::fromLatin1(kProgramName)));
+            "%1 keeps a list of persons with their birth dates, draws a person's biorhythm for "
+            "one month and compares the cycles of two persons.\n\n"
+            "The list is kept in personen.dat in the working directory. With --user-data, as "
+            "the desktop menu starts the program, it is kept in %2 instead, which is made on "
+            "the first start.")
+            .arg(QString::fromLatin1(kProgramName), userDataFolderForHelp()));
     // Qt's options are single-dash words (-platform), not bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays the version and exits."));
+    const QCommandLineOption userData(
+        QStringLiteral("user-data"),
+        QStringLiteral("Keeps the list of persons in the per-user data folder, not in the "
+                       "working directory."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(userData);
     for (const QtOption& qtOption : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name));
         if (qtOption.takesValue)
@@ -76,8 +88,10 @@ std::optional<int> HandleCommandLine(int argc, char** argv)
 
     const bool parsed = parser.parse(arguments);
     const bool stray = parsed && !parser.positionalArguments().isEmpty();
+    const ListFolder listFolder =
+        parser.isSet(userData) ? ListFolder::UserData : ListFolder::WorkingDirectory;
     if (parsed && !stray && !parser.isSet(help) && !parser.isSet(version))
-        return std::nullopt;
+        return {std::nullopt, listFolder};
 
     // The usage names the program as it was called; that takes an application
     // object, and a core one needs no display.
@@ -88,15 +102,15 @@ std::optional<int> HandleCommandLine(int argc, char** argv)
                                       : parser.errorText();
         print(stderr, QStringLiteral("%1: %2\n\n%3")
                           .arg(QLatin1String(kExecutableName), reason, parser.helpText()));
-        return EXIT_FAILURE;
+        return {EXIT_FAILURE};
     }
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
-        return EXIT_SUCCESS;
+        return {EXIT_SUCCESS};
     }
     print(stdout, QStringLiteral("%1 %2\n").arg(QLatin1String(kExecutableName),
                                                 QLatin1String(kVersionNumber)));
-    return EXIT_SUCCESS;
+    return {EXIT_SUCCESS};
 }
 
 } // namespace cyclo

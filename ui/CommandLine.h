@@ -2,15 +2,26 @@
 // The program's command line, read before the application object exists so
 // that --help and --version answer without a display.
 
+#include "ui/ListFolder.h"
+
 #include <optional>
 
 namespace cyclo {
 
-// Reads the options in argv. Returns the exit code when the program has
-// answered (--help, --version) or refused (an unknown option or an argument,
-// after printing the usage) and must stop; returns nothing when the program
-// should start. Qt's own options (-platform, -style, ...) pass through to the
-// application object.
-std::optional<int> HandleCommandLine(int argc, char** argv);
+// What the command line decided.
+struct CommandLineChoice
+{
+    // Set when the program has answered (--help, --version) or refused (an
+    // unknown option or an argument, after printing the usage) and must stop
+    // with this code.
+    std::optional<int> exitCode;
+    // Where the list of persons lives: the per-user data folder with
+    // --user-data (the desktop entry's start), else the working directory.
+    ListFolder listFolder = ListFolder::WorkingDirectory;
+};
+
+// Reads the options in argv. Qt's own options (-platform, -style, ...) pass
+// through to the application object.
+CommandLineChoice HandleCommandLine(int argc, char** argv);
 
 } // namespace cyclo

@@ -38,6 +38,8 @@ CyclographApplication::CyclographApplication(int& argc, char** argv, FontWarmUp*
 void CyclographApplication::setUp()
 {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    // Wayland desktops find the desktop entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     substituteIfMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));

@@ -3,6 +3,8 @@
 #include "assets/Artwork.h"
 #include "controls/DateEdit.h"
 #include "controls/ShadowLabel.h"
+#include "register/Cp1252.h"
+#include "register/PersonRegister.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
 #include "ui/SeparatorLine.h"
@@ -103,6 +105,14 @@ void TPNeuForm::OkBtnClick()
         reportMissingName();
         return;
     }
+    // The person file keeps names in Windows-1252; a name it cannot hold
+    // would be stored with "?" in place of its letters, so it is refused.
+    const std::vector<std::string> outside =
+        CharactersOutsideCp1252(NameEdit->text().toStdString(), kNameCapacity);
+    if (!outside.empty()) {
+        reportCharactersOutsideTheList(outside);
+        return;
+    }
     // A blank birth date means today; a mistyped one would silently store
     // today as well, so it is refused.
     if (GebdateEdit->textState() == TDateEdit::TextState::NotADate) {
@@ -117,6 +127,20 @@ void TPNeuForm::reportMissingName()
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error: You have to enter a name!"),
                     QStringLiteral("Please enter a name!"), QMessageBox::Ok, this);
     box.exec();
+}
+
+void TPNeuForm::reportCharactersOutsideTheList(const std::vector<std::string>& characters)
+{
+    QStringList shown;
+    for (const std::string& character : characters)
+        shown << QString::fromStdString(character);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("The name has characters the list cannot keep: %1\n\n"
+                                   "The list of persons keeps Western European letters only.")
+                        .arg(shown.join(QStringLiteral(", "))),
+                    QMessageBox::Ok, this);
+    box.exec();
+    NameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void TPNeuForm::reportInvalidDate()

@@ -3,6 +3,8 @@
 // fields keep what was entered last between uses.
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 class QDate;
 class QLineEdit;
@@ -29,8 +31,9 @@ public:
     [[nodiscard]] QString PersonName() const;
     [[nodiscard]] QDate BirthDate() const;
 
-    // Closes the dialog with OK once there is a name and the birth date is
-    // either blank or a real date; otherwise says what is missing and stays.
+    // Closes the dialog with OK once there is a name the person file can keep
+    // and the birth date is either blank or a real date; otherwise says what
+    // is wrong and stays.
     void OkBtnClick();
 
 private:
@@ -39,6 +42,7 @@ private:
     void setTabOrderAndFocus();
 
     void reportMissingName();
+    void reportCharactersOutsideTheList(const std::vector<std::string>& characters);
     void reportInvalidDate();
 
     ShadowLabel* nameLabel_ = nullptr;

@@ -5,18 +5,25 @@
 #include "ui/CommandLine.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FontWarmUp.h"
+#include "ui/ListFolder.h"
 #include "ui/ProgramWindows.h"
 
 namespace cyclo {
 
 int RunCyclograph(int& argc, char** argv, const std::function<bool()>& afterStart)
 {
-    if (const std::optional<int> exitCode = HandleCommandLine(argc, argv))
-        return *exitCode;
+    const CommandLineChoice choice = HandleCommandLine(argc, argv);
+    if (choice.exitCode)
+        return *choice.exitCode;
     FontWarmUp fonts;
     CyclographApplication application(argc, argv, &fonts);
     SystemClock clock;
-    PersonRegister persons;
+    // Where the list lives is settled here, once; the register keeps the file
+    // and its lock there for the whole run.
+    const PersonFileLocation location = LocatePersonFile(choice.listFolder);
+    if (!location.problem.isEmpty())
+        ReportListFolderProblem(location);
+    PersonRegister persons(location.file);
     ProgramWindows windows(persons, clock);
     windows.showMainWindow();
     if (afterStart) {

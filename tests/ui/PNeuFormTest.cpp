@@ -90,7 +90,19 @@ protected:
     void typeName(const QString& name)
     {
         nameEdit()->selectAll();
-        QTest::keyClicks(nameEdit(), name);
+        // QTest knows keys for ASCII only; other characters arrive as the text
+        // of a key event, as a keyboard layout or input method sends them, a
+        // surrogate pair (an emoji) as one.
+        for (qsizetype i = 0; i < name.size();) {
+            const qsizetype length = name.at(i).isHighSurrogate() ? 2 : 1;
+            const QString character = name.mid(i, length);
+            if (character.at(0).unicode() < 0x80)
+                QTest::keyClick(nameEdit(), character.at(0).toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, nameEdit(), Qt::Key_unknown, character,
+                                    Qt::NoModifier);
+            i += length;
+        }
     }
 
     // Types digits into the date field from its first position, as a user
@@ -369,6 +381,64 @@ TEST_F(PNeuFormTest, DatePickedInTheDropDownIsStoredWithTwoEnters)
     EXPECT_TRUE(calendarOpened);
     EXPECT_FALSE(leftOpen);
     EXPECT_EQ(lines(*list), QStringList{QStringLiteral("Dora ( 2/19/2001 )")});
+}
+
+TEST_F(PNeuFormTest, NameTheFileCannotKeepIsRefusedAndTheDialogKeepsIt)
+{
+    ASSERT_FALSE(pressNew([&] {
+        typeName(QStringLiteral("Anna"));
+        EXPECT_FALSE(clickOk().shown);
+    }));
+    const std::vector<std::uint8_t> before = test::ReadBytes(file);
+
+    struct Case
+    {
+        QString name;
+        QString listed;
+    } const cases[] = {
+        {QStringLiteral("Łukasz Żółć"), QStringLiteral("Ł, Ż, ł, ć")},
+        {QStringLiteral("Дмитрий Орлов"), QStringLiteral("Д, м, и, т, р, й, О, л, о, в")},
+        {QStringLiteral("山田 太郎 😀"), QStringLiteral("山, 田, 太, 郎, 😀")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        Box box;
+        QString nameAfter;
+        bool focusInName = false;
+        const bool leftOpen = pressNew([&] {
+            typeName(c.name);
+            box = clickOk();
+            nameAfter = nameEdit()->text();
+            focusInName = dialog->focusWidget() == nameEdit();
+        });
+
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.icon, QMessageBox::Critical);
+        EXPECT_EQ(box.title, QStringLiteral("Cyclograph 2.0"));
+        EXPECT_TRUE(box.text.contains(c.listed)) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QStringLiteral("Western European letters only")))
+            << box.text.toStdString();
+        EXPECT_TRUE(leftOpen);
+        EXPECT_EQ(nameAfter, c.name);
+        EXPECT_TRUE(focusInName);
+        EXPECT_EQ(lines(*list), QStringList{QStringLiteral("Anna ( 1/18/2001 )")});
+        EXPECT_EQ(test::ReadBytes(file), before);
+    }
+}
+
+TEST_F(PNeuFormTest, EveryWindows1252LetterIsStoredAsTyped)
+{
+    const QString name = QStringLiteral("€ Š š Œ œ Ž ž Ÿ Ærø Façade");
+    const bool leftOpen = pressNew([&] {
+        typeName(name);
+        EXPECT_FALSE(clickOk().shown);
+    });
+
+    EXPECT_FALSE(leftOpen);
+    PersonRegister reread(file);
+    reread.StartupFill();
+    ASSERT_EQ(reread.PersonCount(), 1);
+    EXPECT_EQ(QString::fromStdString(reread.Persons(1).NameText()), name);
 }
 
 TEST(ProgramNewCommandTest, NewInTheProgramOpensTheNewPersonDialogAndAddsThePerson)
