@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -170,10 +171,11 @@ private:
     QWidget& window_;
 };
 
-// Enter and Return on a check box, a drop-down list or a button that is no
-// dialog button go on to the window, where the default button acts, as Qt's
-// own platform theme has it. Desktop themes (GTK's) let those widgets take
-// Enter themselves: a check box would toggle and a list would open.
+// Enter and Return on a list, a check box, a drop-down list or a button that
+// is no dialog button go on to the window, where the default button acts, as
+// Qt's own platform theme has it. Desktop themes (GTK's) let those widgets
+// take Enter themselves: a list would keep it, a check box would toggle and a
+// drop-down list would open.
 class DialogKeys : public QObject
 {
 public:
@@ -206,8 +208,12 @@ protected:
 private:
     static bool passesEnterOn(const QWidget& widget)
     {
-        if (widget.isWindow())
+        // A popup's keys stay there: Enter picks a line of an open drop-down list.
+        if (widget.isWindow() || widget.window()->windowType() == Qt::Popup)
             return false;
+        // (While a line is edited, its editor has the keys, not the list.)
+        if (qobject_cast<const QAbstractItemView*>(&widget) != nullptr)
+            return true;
         if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
             return !combo->isEditable();
         if (const auto* push = qobject_cast<const QPushButton*>(&widget))
