@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <exception>
+#include <vector>
 
 namespace cyclo {
 
@@ -29,55 +30,70 @@ void substituteIfMissing(const QString& family, const QString& twin)
 struct RoleColour
 {
     QPalette::ColorRole role;
-    QRgb colour;
+    QColor colour;
 };
 
-// Qt's own light palette, the same for active and inactive windows.
-constexpr RoleColour kActiveColours[] = {
-    {QPalette::WindowText, 0xff000000},
-    {QPalette::Button, 0xffefefef},
-    {QPalette::Light, 0xffffffff},
-    {QPalette::Midlight, 0xffcacaca},
-    {QPalette::Dark, 0xff9f9f9f},
-    {QPalette::Mid, 0xffb8b8b8},
-    {QPalette::Text, 0xff000000},
-    {QPalette::BrightText, 0xffffffff},
-    {QPalette::ButtonText, 0xff000000},
-    {QPalette::Base, 0xffffffff},
-    {QPalette::Window, 0xffefefef},
-    {QPalette::Shadow, 0xff767676},
-    {QPalette::Highlight, 0xff308cc6},
-    {QPalette::HighlightedText, 0xffffffff},
-    {QPalette::Link, 0xff0000ff},
-    {QPalette::LinkVisited, 0xffff00ff},
-    {QPalette::AlternateBase, 0xfff7f7f7},
-    {QPalette::NoRole, 0xff000000},
-    {QPalette::ToolTipBase, 0xffffffdc},
-    {QPalette::ToolTipText, 0xff000000},
-    {QPalette::PlaceholderText, 0x80000000},
-};
+// Qt's own light palette, the same for active and inactive windows: a light
+// grey ground, white fields, black text, and the bevel shades derived from
+// the ground as Qt derives them.
+std::vector<RoleColour> activeColours()
+{
+    const QColor ground(239, 239, 239);
+    const QColor dark = ground.darker(150);
+    const QColor mid = ground.darker(130);
+    return {
+        {QPalette::WindowText, Qt::black},
+        {QPalette::Button, ground},
+        {QPalette::Light, ground.lighter(150)},
+        {QPalette::Midlight, mid.lighter(110)},
+        {QPalette::Dark, dark},
+        {QPalette::Mid, mid},
+        {QPalette::Text, Qt::black},
+        {QPalette::BrightText, Qt::white},
+        {QPalette::ButtonText, Qt::black},
+        {QPalette::Base, Qt::white},
+        {QPalette::Window, ground},
+        {QPalette::Shadow, dark.darker(135)},
+        {QPalette::Highlight, QColor(48, 140, 198)},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::Link, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta},
+        {QPalette::AlternateBase, QColor(247, 247, 247)},
+        {QPalette::NoRole, Qt::black},
+        {QPalette::ToolTipBase, QColor(255, 255, 220)},
+        {QPalette::ToolTipText, Qt::black},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128)},
+    };
+}
 
 // Where disabled controls differ: greyed texts, a flat ground.
-constexpr RoleColour kDisabledColours[] = {
-    {QPalette::WindowText, 0xffbebebe}, {QPalette::Dark, 0xffbebebe},
-    {QPalette::Text, 0xffbebebe},       {QPalette::ButtonText, 0xffbebebe},
-    {QPalette::Base, 0xffefefef},       {QPalette::Shadow, 0xffb1b1b1},
-    {QPalette::Highlight, 0xff919191},
-};
+std::vector<RoleColour> disabledColours()
+{
+    const QColor grey(190, 190, 190);
+    const QColor shadow = QColor(239, 239, 239).darker(150).darker(135);
+    return {
+        {QPalette::WindowText, grey},
+        {QPalette::Dark, QColor(209, 209, 209).darker(110)},
+        {QPalette::Text, grey},
+        {QPalette::ButtonText, grey},
+        {QPalette::Base, QColor(239, 239, 239)},
+        {QPalette::Shadow, shadow.lighter(150)},
+        {QPalette::Highlight, QColor(145, 145, 145)},
+    };
+}
 
 } // namespace
 
 QPalette CyclographApplication::programPalette()
 {
     QPalette palette;
-    for (const RoleColour& entry : kActiveColours) {
-        const QColor colour = QColor::fromRgba(entry.colour);
+    for (const RoleColour& entry : activeColours()) {
         for (const QPalette::ColorGroup group :
              {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, entry.role, colour);
+            palette.setColor(group, entry.role, entry.colour);
     }
-    for (const RoleColour& entry : kDisabledColours)
-        palette.setColor(QPalette::Disabled, entry.role, QColor::fromRgba(entry.colour));
+    for (const RoleColour& entry : disabledColours())
+        palette.setColor(QPalette::Disabled, entry.role, entry.colour);
     return palette;
 }
 
