@@ -3,10 +3,10 @@
 #include "assets/Artwork.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMargins>
 #include <QPushButton>
 #include <QScreen>
@@ -211,8 +211,10 @@ private:
         // A popup's keys stay there: Enter picks a line of an open drop-down list.
         if (widget.isWindow() || widget.window()->windowType() == Qt::Popup)
             return false;
-        // (While a line is edited, its editor has the keys, not the list.)
-        if (qobject_cast<const QAbstractItemView*>(&widget) != nullptr)
+        // A list of lines (while a line is edited, its editor has the keys,
+        // not the list). Other views, such as a month calendar's grid, use
+        // Enter themselves.
+        if (qobject_cast<const QListView*>(&widget) != nullptr)
             return true;
         if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
             return !combo->isEditable();
