@@ -7,8 +7,14 @@
 
 namespace cyclo {
 
+// A popup that takes no grab: the window system places it relative to the
+// field's window (on Wayland as that window's xdg popup, on X11 where the
+// field puts it, whatever the window manager does), it never takes the
+// keyboard, and the field goes on receiving the keys it passes on. (A grabbing
+// Qt::Popup would take the keys, and on Wayland becomes a popup only after an
+// input event of the window system.)
 TPopupWindow::TPopupWindow(QWidget* owner)
-    : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

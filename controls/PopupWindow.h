@@ -1,7 +1,7 @@
 #pragma once
-// A floating window that a field drops down under itself: no caption, a thin
-// border, shown without being activated so the focus stays in the field, and
-// a close-up signal through which it hands its result back.
+// A window that a field drops down under itself: no caption, a thin border,
+// a popup of the field's window that is never activated, so the focus stays
+// in the field, and a close-up signal through which it hands its result back.
 
 #include <QFrame>
 #include <QVariant>
@@ -15,7 +15,7 @@ class TPopupWindow : public QFrame
     Q_OBJECT
 
 public:
-    // `owner` is the field; the window floats above the owner's window.
+    // `owner` is the field; the window is a popup of the owner's window.
     explicit TPopupWindow(QWidget* owner);
 
     // The current value, of the type the window edits.

@@ -22,6 +22,11 @@ packages=(
   dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
   lintian                            # Debian's package checker
   desktop-file-utils appstream       # desktop-file-validate, appstreamcli
+  # The program on real desktops (scripts/wayland-session.sh, tests labelled "desktop")
+  weston                             # a headless Wayland compositor, and weston-screenshooter
+  qt6-wayland                        # Qt's native Wayland platform
+  qt6-gtk-platformtheme              # GNOME's platform theme
+  gnome-themes-extra                 # GTK's dark Adwaita theme
 )
 
 missing=()

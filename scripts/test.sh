@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full suite with GCC (warnings as
-# errors), the Debian package built from it and checked, the full suite again
+# errors), the desktop tests again on a headless Wayland compositor, the
+# Debian package built from it and checked, the full suite again
 # with clang under AddressSanitizer and UBSan, then the fuzzers over their seed
 # corpora under the same sanitizers, and the Qt-free core's suites cross-built
 # for Windows and run under Wine.
@@ -13,6 +14,9 @@ jobs=$(nproc)
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+# The desktop tests natively on Wayland and under GNOME's platform theme,
+# which skip above for want of a compositor.
+scripts/wayland-session.sh ctest --preset ci -L desktop -j "$jobs" --output-on-failure
 
 # The Debian package, built from the ci tree and checked, never installed.
 scripts/check-package.sh build/ci

@@ -36,15 +36,10 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QPoint pos)
 TAboutBox::TAboutBox(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info."));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(FormFont());
-    setFixedSize(kClientSize);
+    setUpWindow(*this, parent, {.title = QStringLiteral("Info."), .clientSize = kClientSize});
 
     createPanel();
     createOkButton();
-    centreOnScreen(*this);
 }
 
 void TAboutBox::createPanel()

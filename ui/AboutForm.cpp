@@ -1,6 +1,5 @@
 #include "ui/AboutForm.h"
 
-#include "assets/Artwork.h"
 #include "ui/FormSupport.h"
 
 #include <QKeyEvent>
@@ -38,16 +37,12 @@ protected:
 TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBioForm"));
-    setWindowTitle(QStringLiteral("About the Biorhythm"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(FormFont());
-    setFixedSize(kClientSize);
+    setUpWindow(*this, parent,
+                {.title = QStringLiteral("About the Biorhythm"), .clientSize = kClientSize});
 
     createMemo();
     createOkButton();
     setTabOrder(Memo1, OkBtn);
-    centreOnScreen(*this);
 }
 
 QStringList TAboutBioForm::ExplanationLines()

@@ -102,12 +102,10 @@ TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* p
       Timer1(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>())
 {
     setObjectName(QStringLiteral("BioForm"));
-    setWindowTitle(QString::fromLatin1(kWindowCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowIcon(Artwork::programIcon());
-    setFont(FormFont());
+    setUpWindow(*this, parent,
+                {.title = QString::fromLatin1(kWindowCaption),
+                 .border = WindowFrame::Border::Sizeable,
+                 .clientSize = QSize(kClientWidth, kClientHeight)});
     // Installing it again for another window changes nothing.
     QAccessible::installFactory(ChartAccessible);
 
@@ -119,9 +117,7 @@ TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* p
     FormCreate();
     connectEvents();
 
-    resize(kClientWidth, kClientHeight);
     layoutAreas();
-    centreOnScreen(*this);
 }
 
 TBioForm::~TBioForm() = default;

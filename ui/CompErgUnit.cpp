@@ -29,18 +29,13 @@ constexpr QSize kPrintPictureSize(16, 16);
 TCompErgebForm::TCompErgebForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("CompErgebForm"));
-    setWindowTitle(QStringLiteral("Result of the comparison"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(Artwork::programIcon());
-    setFont(FormFont());
-    setFixedSize(kClientSize);
+    setUpWindow(*this, parent,
+                {.title = QStringLiteral("Result of the comparison"), .clientSize = kClientSize});
 
     createResultLabels();
     new SeparatorLine(this, kSeparatorRow);
     createButtons();
     setTabOrder(OkBtn, PrintBtn);
-    centreOnScreen(*this);
 }
 
 TCompErgebForm::~TCompErgebForm() = default;
@@ -96,7 +91,8 @@ void TCompErgebForm::PrintBtnClick()
         return;
     if (!PrintComparison(*printer_, page_)) {
         QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                        QStringLiteral("The comparison could not be printed."), QMessageBox::Ok);
+                        QStringLiteral("The comparison could not be printed."), QMessageBox::Ok,
+                        this);
         box.exec();
     }
 }

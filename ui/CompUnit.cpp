@@ -25,9 +25,11 @@ constexpr int kSeparatorRow = 96;
 constexpr QRect kOkBtn(176, 112, 89, 25);
 constexpr QRect kCancelBtn(272, 112, 89, 25);
 
-void showError(const QString& text)
+// The Compare command runs from the window that opens the compare dialog.
+void showError(const QWidget* compForm, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
+                    compForm->parentWidget());
     box.exec();
 }
 
@@ -41,19 +43,14 @@ QString lineOf(const PersonRegister& persons, int position)
 TCompForm::TCompForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CompForm"));
-    setWindowTitle(QStringLiteral("Compare persons"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(Artwork::programIcon());
-    setFont(FormFont());
-    setFixedSize(kClientSize);
+    setUpWindow(*this, parent,
+                {.title = QStringLiteral("Compare persons"), .clientSize = kClientSize});
 
     createFields();
     createButtons();
     setTabOrder(P1Combo, P2Combo);
     setTabOrder(P2Combo, OkBtn);
     setTabOrder(OkBtn, CancelBtn);
-    centreOnScreen(*this);
 }
 
 void TCompForm::createFields()
@@ -110,7 +107,7 @@ void RunCompareCommand(const PersonRegister& persons, TCompForm& compForm,
                        TCompErgebForm& resultForm)
 {
     if (persons.PersonCount() < 2) {
-        showError(QStringLiteral("There have to exist 2 persons for comparison."));
+        showError(&compForm, QStringLiteral("There have to exist 2 persons for comparison."));
         return;
     }
     compForm.FillPersons(persons);
@@ -121,7 +118,8 @@ void RunCompareCommand(const PersonRegister& persons, TCompForm& compForm,
     const int p2 = compForm.Person2Position();
     const auto chosen = [&persons](int p) { return p >= 0 && p < persons.PersonCount(); };
     if (!chosen(p1) || !chosen(p2) || p1 == p2) {
-        showError(QStringLiteral("You have to select 2 different persons for the comparison."));
+        showError(&compForm,
+                  QStringLiteral("You have to select 2 different persons for the comparison."));
         return;
     }
 

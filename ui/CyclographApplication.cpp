@@ -7,7 +7,9 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPalette>
 #include <exception>
+#include <vector>
 
 namespace cyclo {
 
@@ -25,7 +27,75 @@ void substituteIfMissing(const QString& family, const QString& twin)
     QFont::insertSubstitution(family, twin);
 }
 
+struct RoleColour
+{
+    QPalette::ColorRole role;
+    QColor colour;
+};
+
+// Qt's own light palette, the same for active and inactive windows: a light
+// grey ground, white fields, black text, and the bevel shades derived from
+// the ground as Qt derives them.
+std::vector<RoleColour> activeColours()
+{
+    const QColor ground(239, 239, 239);
+    const QColor dark = ground.darker(150);
+    const QColor mid = ground.darker(130);
+    return {
+        {QPalette::WindowText, Qt::black},
+        {QPalette::Button, ground},
+        {QPalette::Light, ground.lighter(150)},
+        {QPalette::Midlight, mid.lighter(110)},
+        {QPalette::Dark, dark},
+        {QPalette::Mid, mid},
+        {QPalette::Text, Qt::black},
+        {QPalette::BrightText, Qt::white},
+        {QPalette::ButtonText, Qt::black},
+        {QPalette::Base, Qt::white},
+        {QPalette::Window, ground},
+        {QPalette::Shadow, dark.darker(135)},
+        {QPalette::Highlight, QColor(48, 140, 198)},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::Link, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta},
+        {QPalette::AlternateBase, QColor(247, 247, 247)},
+        {QPalette::NoRole, Qt::black},
+        {QPalette::ToolTipBase, QColor(255, 255, 220)},
+        {QPalette::ToolTipText, Qt::black},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128)},
+    };
+}
+
+// Where disabled controls differ: greyed texts, a flat ground.
+std::vector<RoleColour> disabledColours()
+{
+    const QColor grey(190, 190, 190);
+    const QColor shadow = QColor(239, 239, 239).darker(150).darker(135);
+    return {
+        {QPalette::WindowText, grey},
+        {QPalette::Dark, QColor(209, 209, 209).darker(110)},
+        {QPalette::Text, grey},
+        {QPalette::ButtonText, grey},
+        {QPalette::Base, QColor(239, 239, 239)},
+        {QPalette::Shadow, shadow.lighter(150)},
+        {QPalette::Highlight, QColor(145, 145, 145)},
+    };
+}
+
 } // namespace
+
+QPalette CyclographApplication::programPalette()
+{
+    QPalette palette;
+    for (const RoleColour& entry : activeColours()) {
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, entry.role, entry.colour);
+    }
+    for (const RoleColour& entry : disabledColours())
+        palette.setColor(QPalette::Disabled, entry.role, entry.colour);
+    return palette;
+}
 
 CyclographApplication::CyclographApplication(int& argc, char** argv, FontWarmUp* fonts)
     : QApplication(argc, argv)
@@ -43,6 +113,7 @@ void CyclographApplication::setUp()
     substituteIfMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QApplication::setPalette(programPalette());
     QApplication::setWindowIcon(Artwork::programIcon());
     Artwork::installIconTheme();
 }
@@ -61,8 +132,12 @@ bool CyclographApplication::notify(QObject* receiver, QEvent* event)
 
 void CyclographApplication::showError(const QString& text)
 {
+    // Above the window the error came from.
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr)
+        window = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), text,
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, window);
     box.exec();
 }
 

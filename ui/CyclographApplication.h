@@ -6,6 +6,7 @@
 #include "ui/ProductVersion.h"
 
 #include <QApplication>
+#include <QPalette>
 
 namespace cyclo {
 
@@ -21,10 +22,15 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The font substitutions and title without constructing the
+    // The font substitutions, title and palette without constructing the
     // application; used by the constructor and by tests that own their
     // QApplication.
     static void setUp();
+
+    // The program's own light colours, those of Qt's own theme, which the
+    // windows' fixed colours were chosen against. Set once at start, they keep
+    // a desktop's palette (a dark one above all) out of every window.
+    [[nodiscard]] static QPalette programPalette();
 
     // Shows `text` in an error box titled with the application title.
     static void showError(const QString& text);

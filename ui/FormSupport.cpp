@@ -2,11 +2,15 @@
 
 #include "assets/Artwork.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMargins>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -125,7 +129,146 @@ private:
     bool settled_ = false;
 };
 
+// While a modal window is open, the windows it blocks take no keys or clicks.
+// Some window systems (Wayland compositors) still activate such a window when
+// it is clicked, and raise it over the modal one: the program would look
+// frozen. The activation goes straight back to the modal window. (X11 does
+// so by itself; doing it once more there changes nothing.)
+class ModalHandBack : public QObject
+{
+public:
+    static constexpr const char* kName = "modalHandBack";
+
+    explicit ModalHandBack(QWidget* window) : QObject(window), window_(*window)
+    {
+        setObjectName(QString::fromLatin1(kName));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::WindowActivate)
+            handBack();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void handBack()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == &window_ || modal->isAncestorOf(&window_))
+            return;
+        // After the activation has run its course, not inside it; the timer
+        // goes with the modal window should that close first.
+        QTimer::singleShot(0, modal, [modal] {
+            if (modal->isVisible()) {
+                modal->raise();
+                modal->activateWindow();
+            }
+        });
+    }
+
+    QWidget& window_;
+};
+
+// Enter and Return on a list, a check box, a drop-down list or a button that
+// is no dialog button go on to the window, where the default button acts, as
+// Qt's own platform theme has it. Desktop themes (GTK's) let those widgets
+// take Enter themselves: a list would keep it, a check box would toggle and a
+// drop-down list would open.
+class DialogKeys : public QObject
+{
+public:
+    static constexpr const char* kName = "dialogKeys";
+
+    explicit DialogKeys(QObject* application) : QObject(application)
+    {
+        setObjectName(QString::fromLatin1(kName));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || !passesEnterOn(*widget))
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(),
+                           key->isAutoRepeat(), static_cast<ushort>(key->count()));
+            QCoreApplication::sendEvent(widget->window(), &copy);
+        }
+        return true;
+    }
+
+private:
+    static bool passesEnterOn(const QWidget& widget)
+    {
+        // A popup's keys stay there: Enter picks a line of an open drop-down list.
+        if (widget.isWindow() || widget.window()->windowType() == Qt::Popup)
+            return false;
+        // A list of lines (while a line is edited, its editor has the keys,
+        // not the list). Other views, such as a month calendar's grid, use
+        // Enter themselves.
+        if (qobject_cast<const QListView*>(&widget) != nullptr)
+            return true;
+        if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+            return !combo->isEditable();
+        if (const auto* push = qobject_cast<const QPushButton*>(&widget))
+            return !push->autoDefault() && !push->isDefault();
+        return qobject_cast<const QAbstractButton*>(&widget) != nullptr;
+    }
+};
+
+void installDialogKeys()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr ||
+        application->findChild<QObject*>(QString::fromLatin1(DialogKeys::kName),
+                                         Qt::FindDirectChildrenOnly) != nullptr)
+        return;
+    application->installEventFilter(new DialogKeys(application));
+}
+
 } // namespace
+
+bool windowSystemPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (frame.border) {
+    case WindowFrame::Border::Dialog:
+        flags |= Qt::Dialog;
+        break;
+    case WindowFrame::Border::Fixed:
+        flags |= Qt::Window | Qt::WindowMinimizeButtonHint;
+        break;
+    case WindowFrame::Border::Sizeable:
+        flags |= Qt::Window | Qt::WindowMinMaxButtonsHint;
+        break;
+    }
+    // A parent makes the opener the window's transient parent.
+    window.setParent(opener, flags);
+    window.setWindowTitle(frame.title);
+    window.setWindowIcon(Artwork::programIcon());
+    window.setFont(FormFont());
+    if (frame.border == WindowFrame::Border::Sizeable)
+        window.resize(frame.clientSize);
+    else
+        window.setFixedSize(frame.clientSize);
+    centreOnScreen(window);
+    window.installEventFilter(new ModalHandBack(&window));
+    installDialogKeys();
+}
 
 QFont FormFont()
 {
@@ -141,6 +284,9 @@ QFont NamedFont(const char* family, int points, bool bold)
 
 void centreOnScreen(QWidget& window)
 {
+    // There the compositor decides, and a move would only be ignored.
+    if (windowSystemPlacesWindows())
+        return;
     if (window.findChild<QObject*>(QString::fromLatin1(FrameCentring::kName),
                                    Qt::FindDirectChildrenOnly) == nullptr)
         window.installEventFilter(new FrameCentring(&window));

@@ -37,17 +37,11 @@ TPNeuForm::TPNeuForm(const Clock& clock, const RegionalSettings& settings, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PNeuForm"));
-    setWindowTitle(QStringLiteral("New person"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(Artwork::programIcon());
-    setFont(FormFont());
-    setFixedSize(kClientSize);
+    setUpWindow(*this, parent, {.title = QStringLiteral("New person"), .clientSize = kClientSize});
 
     createFields(clock, settings);
     createButtons();
     setTabOrderAndFocus();
-    centreOnScreen(*this);
 }
 
 void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& settings)

@@ -15,6 +15,7 @@
 #include "ui/GlyphButton.h"
 #include "ui/PNeuUnit.h"
 #include "ui/ProductVersion.h"
+#include "ui/WholePixelFrame.h"
 
 #include <QDate>
 #include <QGroupBox>
@@ -85,13 +86,10 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     : QDialog(parent), persons_(persons)
 {
     setObjectName(QStringLiteral("PersonForm"));
-    setWindowTitle(QString::fromLatin1(kProgramName));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowIcon(Artwork::programIcon());
-    setFont(FormFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setUpWindow(*this, parent,
+                {.title = QString::fromLatin1(kProgramName),
+                 .border = WindowFrame::Border::Fixed,
+                 .clientSize = QSize(kClientWidth, kClientHeight)});
 
     createTitleBand();
     createPictureColumn();
@@ -100,7 +98,6 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     createStatusBar();
     connectCommands();
     setTabOrderAndFocus();
-    centreOnScreen(*this);
 
     FormCreate();
 }
@@ -163,6 +160,8 @@ void TPersonForm::createListArea()
     PersonList->setUniformItemSizes(true);
     PersonList->setItemDelegate(new FixedHeightDelegate(PersonList));
     PersonList->setSortingEnabled(false);
+    // Its border stays whole at every screen scale.
+    drawWholePixelFrame(*PersonList);
 
     const auto makeButton = [group](const char* name, ButtonPicture picture, const char* caption,
                                     const char* hint, int x) {
@@ -311,7 +310,7 @@ void TPersonForm::DelBtnClick()
     }
     QMessageBox question(QMessageBox::Question, QStringLiteral("Delete person"),
                          QStringLiteral("Do you want to delete this person?"),
-                         QMessageBox::Yes | QMessageBox::No);
+                         QMessageBox::Yes | QMessageBox::No, this);
     if (question.exec() != QMessageBox::Yes)
         return;
     const RegisterResult result = persons_.DeletePerson(p);
@@ -374,7 +373,7 @@ void TPersonForm::reportSaveFailure(const RegisterResult& result)
                                    "The change stays in the list until the program ends, "
                                    "but the file still holds the previous list.")
                         .arg(file, QString::fromStdString(result.reason)),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -383,7 +382,7 @@ void TPersonForm::reportInUse()
     QMessageBox box(QMessageBox::Information, applicationTitle(),
                     QStringLiteral("The list of persons is in use by another copy of Cyclograph "
                                    "2.0. You can view it here, but not change it."),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -393,7 +392,7 @@ void TPersonForm::reportReadOnly(const QString& change)
                     QStringLiteral("No person can be %1 here: the list of persons is in use by "
                                    "another copy of Cyclograph 2.0.")
                         .arg(change),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -403,7 +402,7 @@ void TPersonForm::reportListFull()
                     QStringLiteral("The list of persons is full: it holds at most %1 persons.\n"
                                    "Delete a person before you add a new one.")
                         .arg(kMaxPersons),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -5,7 +5,9 @@
 namespace cyclo {
 
 ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
-    : personForm_(persons), bioForm_(persons, clock), pneuForm_(clock, regionalSettings_)
+    : personForm_(persons), bioForm_(persons, clock, &personForm_),
+      pneuForm_(clock, regionalSettings_, &personForm_), compForm_(&personForm_),
+      compErgebForm_(&personForm_), aboutBioForm_(&personForm_), aboutBox_(&personForm_)
 {
     personForm_.setWindows({.bio = &bioForm_,
                             .pneu = &pneuForm_,

@@ -41,7 +41,8 @@ private:
     RegionalSettings regionalSettings_;
     // Members are created in this order, which is the order the windows are
     // created in; later windows take their place between the main window and
-    // the information windows.
+    // the information windows. The main window opens all others, so it is
+    // their parent: destroyed first, they leave it before it goes.
     TPersonForm personForm_;
     TBioForm bioForm_;
     TPNeuForm pneuForm_;

@@ -42,7 +42,10 @@ protected:
         otherEdit->setGeometry(104, 16, 305, 21);
         QObject::connect(okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
         dialog.show();
-        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        // As the window system activates it (a headless compositor, having no
+        // keyboard, does not).
+        QApplication::setActiveWindow(&dialog);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         edit.setFocus(Qt::OtherFocusReason);
         ASSERT_TRUE(edit.hasFocus());

@@ -37,10 +37,12 @@ protected:
     TPopupCalendar popup{env.clock, env.settings, &owner};
 };
 
-TEST_F(PopupCalendarTest, IsAFloatingToolWindowThatNeverTakesActivation)
+TEST_F(PopupCalendarTest, IsAPopupOfTheOwnersWindowThatNeverTakesActivation)
 {
     EXPECT_TRUE(popup.isWindow());
-    EXPECT_TRUE(popup.windowFlags().testFlag(Qt::Tool));
+    // A popup without a grab, placed relative to the owner's window.
+    EXPECT_EQ(popup.windowType(), Qt::ToolTip);
+    EXPECT_EQ(popup.parentWidget(), &owner);
     EXPECT_TRUE(popup.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(popup.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_TRUE(popup.testAttribute(Qt::WA_ShowWithoutActivating));

@@ -2,12 +2,16 @@
 // each line of one unit is round(r) device pixels, on whole device pixels.
 
 #include "controls/Clock.h"
+#include "register/PersonRegister.h"
 #include "support/RenderAt.h"
+#include "support/TempDir.h"
 #include "ui/BevelPanel.h"
 #include "ui/MonthCalendar.h"
+#include "ui/PersonUnit.h"
 #include "ui/SeparatorLine.h"
 
 #include <QImage>
+#include <QListWidget>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -22,6 +26,12 @@ struct Scale
     int line; // round(ratio)
 };
 constexpr Scale kScales[] = {{1.0, 1}, {1.25, 1}, {1.5, 2}, {1.75, 2}, {2.0, 2}};
+
+// The nearest whole device pixel to a position in units.
+int toDevice(int units, qreal ratio)
+{
+    return qRound(units * ratio);
+}
 
 const QColor kFace(240, 202, 166);
 const QColor kLight(255, 255, 255);
@@ -119,6 +129,40 @@ TEST(ScaledPanelsTest, TodaysRingOnTheTodayLineIsRoundRDevicePixelsThick)
         ASSERT_EQ(redRows.size(), static_cast<std::size_t>(2 * s.line));
         EXPECT_EQ(redRows.front(), qRound(2 * s.ratio)) << "the stroke starts on the margin";
         EXPECT_EQ(redRows[static_cast<std::size_t>(s.line) - 1], redRows.front() + s.line - 1);
+    }
+}
+
+TEST(ScaledPanelsTest, PersonListBorderIsWholeOnEverySide)
+{
+    // The border's colour as Qt's own style draws a list's border at 100 %.
+    QListWidget plain;
+    plain.resize(100, 50);
+    const QColor border = renderAt(plain, 1.0).pixelColor(0, 25);
+    ASSERT_NE(border, plain.palette().color(QPalette::Base));
+
+    test::TempDir dir;
+    PersonRegister persons{dir.file("personen.dat")};
+    TPersonForm form(persons);
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("PersonList"));
+    ASSERT_NE(list, nullptr);
+    const QRect units(list->mapTo(&form, QPoint(0, 0)), list->size());
+    for (const Scale s : kScales) {
+        SCOPED_TRACE(s.ratio);
+        const QImage image = renderAt(form, s.ratio);
+        const int left = toDevice(units.left(), s.ratio);
+        const int top = toDevice(units.top(), s.ratio);
+        const int right = toDevice(units.left() + units.width(), s.ratio) - 1;
+        const int bottom = toDevice(units.top() + units.height(), s.ratio) - 1;
+        const int midX = (left + right) / 2;
+        const int midY = (top + bottom) / 2;
+        for (int i = 0; i < s.line; ++i) {
+            EXPECT_EQ(image.pixelColor(left + i, midY), border) << "left, column " << i;
+            EXPECT_EQ(image.pixelColor(right - i, midY), border) << "right, column " << i;
+            EXPECT_EQ(image.pixelColor(midX, top + i), border) << "top, row " << i;
+            EXPECT_EQ(image.pixelColor(midX, bottom - i), border) << "bottom, row " << i;
+        }
+        // Inside the border the list's white ground begins.
+        EXPECT_EQ(image.pixelColor(right - s.line, midY), list->palette().color(QPalette::Base));
     }
 }
 
