@@ -21,37 +21,9 @@ namespace {
 // The theme in assets/theme.qrc, under :/icons, where Qt looks for themes.
 constexpr char kIconTheme[] = "cyclograph";
 
-struct ButtonPictureNames
+const ButtonPictureNames& namesOf(ButtonPicture picture)
 {
-    std::string_view normal;
-    std::string_view disabled;
-};
-
-ButtonPictureNames namesOf(ButtonPicture picture)
-{
-    switch (picture) {
-    case ButtonPicture::New:
-        return {"buttons/new", "buttons/new-disabled"};
-    case ButtonPicture::Delete:
-        return {"buttons/delete", "buttons/delete-disabled"};
-    case ButtonPicture::Analyze:
-        return {"buttons/analyze", "buttons/analyze-disabled"};
-    case ButtonPicture::Compare:
-        return {"buttons/compare", "buttons/compare-disabled"};
-    case ButtonPicture::AboutProgram:
-        return {"buttons/about-program", "buttons/about-program-disabled"};
-    case ButtonPicture::AboutBiorhythm:
-        return {"buttons/about-biorhythm", "buttons/about-biorhythm-disabled"};
-    case ButtonPicture::Back:
-        return {"buttons/back", "buttons/back-disabled"};
-    case ButtonPicture::Print:
-        return {"buttons/print", "buttons/print-disabled"};
-    case ButtonPicture::Ok:
-        return {"buttons/ok", "buttons/ok-disabled"};
-    case ButtonPicture::Cancel:
-        return {"buttons/cancel", "buttons/cancel-disabled"};
-    }
-    return {"buttons/new", "buttons/new-disabled"};
+    return kButtonPictureNames.at(static_cast<std::size_t>(picture));
 }
 
 QPixmap pixmapOf(std::string_view name, int scale)
@@ -94,7 +66,7 @@ QImage Artwork::drawing(std::string_view name, int scale)
 
 std::string_view Artwork::buttonPictureName(ButtonPicture picture, bool disabled)
 {
-    const ButtonPictureNames names = namesOf(picture);
+    const ButtonPictureNames& names = namesOf(picture);
     return disabled ? names.disabled : names.normal;
 }
 
@@ -110,7 +82,7 @@ void Artwork::installIconTheme()
 
 QIcon Artwork::buttonIcon(ButtonPicture picture)
 {
-    const ButtonPictureNames names = namesOf(picture);
+    const ButtonPictureNames& names = namesOf(picture);
     QIcon icon;
     addBothSizes(icon, names.normal, QIcon::Normal);
     addBothSizes(icon, names.disabled, QIcon::Disabled);

@@ -6,28 +6,14 @@
 // the device, pixmaps are chosen here for a device pixel ratio. Nothing is
 // decoded: a picture costs a copy of its pixels.
 
+#include "assets/PictureList.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <string_view>
 
 namespace cyclo {
-
-// Every button picture the windows use. The 16 x 16 pictures come first; Ok
-// (a check mark) and Cancel (a cross) are 18 x 18.
-enum class ButtonPicture
-{
-    New,
-    Delete,
-    Analyze,
-    Compare,
-    AboutProgram,
-    AboutBiorhythm,
-    Back,
-    Print,
-    Ok,
-    Cancel,
-};
 
 class Artwork
 {

@@ -6,6 +6,11 @@ needs no Python; run it again after changing a picture:
 
     python3 assets/draw_artwork.py
 
+The pictures to draw are those of pictures.list, the one list of the
+program's pictures, which the build packs and the code takes its names from.
+A button or picture NAME there is drawn by the function draw_NAME here ("/"
+and "-" as "_", in lower case).
+
 Every picture is drawn twice from one description: at 1x and at 2x (the
 "@2x" file), the second at double resolution, so a screen at 200 % shows real
 detail instead of doubled pixels. The program icon is drawn at every size the
@@ -29,6 +34,7 @@ SAMPLES = 4  # per device pixel and axis
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "images")
+PICTURE_LIST = os.path.join(HERE, "pictures.list")
 
 TRANSPARENT = (0, 0, 0, 0)
 
@@ -252,6 +258,7 @@ def person(g, body_fill="c"):
 
 
 def draw_new(g):
+    """A person with a green plus."""
     person(g)
     g.rect(10, 0, 14, 8, "k")
     g.rect(8, 2, 16, 6, "k")
@@ -260,6 +267,7 @@ def draw_new(g):
 
 
 def draw_delete(g):
+    """A person with a red cross."""
     person(g)
     for line in ([(10.5, 0.8), (15, 5.3)], [(15, 0.8), (10.5, 5.3)]):
         g.stroke(line, 2.4, "k")
@@ -268,6 +276,7 @@ def draw_delete(g):
 
 
 def draw_analyze(g):
+    """A chart sheet with a scale and two cycle curves."""
     g.rect(1, 1, 15, 14, "k")
     g.rect(2, 2, 14, 13, "w")
     for row in (4.5, 10.5):
@@ -278,6 +287,7 @@ def draw_analyze(g):
 
 
 def draw_compare(g):
+    """Two persons over a double arrow."""
     for cx, hair, shirt in ((3.5, "n", "c"), (12.5, "Y", "L")):
         g.polygon([(cx - 3, 10), (cx - 3, 7.4), (cx - 2, 6.4), (cx + 2, 6.4), (cx + 3, 7.4), (cx + 3, 10)], "k")
         g.polygon([(cx - 2, 9), (cx - 2, 7.8), (cx - 1.5, 7.4), (cx + 1.5, 7.4), (cx + 2, 7.8), (cx + 2, 9)], shirt)
@@ -290,6 +300,7 @@ def draw_compare(g):
 
 
 def draw_about_program(g):
+    """An "i" on a blue disc."""
     g.ellipse(8, 8, 7.2, 7.2, "k")
     g.ellipse(8, 8, 6.2, 6.2, "B")
     g.ellipse(8.2, 4.4, 1.2, 1.2, "w")
@@ -297,6 +308,7 @@ def draw_about_program(g):
 
 
 def draw_about_biorhythm(g):
+    """An open book with a wave on its pages."""
     g.polygon([(1, 3), (4.5, 2.2), (8, 3.6), (11.5, 2.2), (15, 3), (15, 14), (1, 14)], "k")
     g.polygon([(2, 3.8), (4.5, 3.2), (7.5, 4.4), (7.5, 13), (2, 13)], "w")
     g.polygon([(8.5, 4.4), (11.5, 3.2), (14, 3.8), (14, 13), (8.5, 13)], "w")
@@ -306,6 +318,7 @@ def draw_about_biorhythm(g):
 
 
 def draw_back(g):
+    """A green arrow pointing left."""
     g.polygon([(0.8, 8), (7.2, 1.6), (7.2, 5), (14.5, 5), (14.5, 11), (7.2, 11), (7.2, 14.4)], "k")
     inner = [(2.2, 8), (6.2, 4), (6.2, 6), (13.5, 6), (13.5, 10), (6.2, 10), (6.2, 12)]
     g.polygon(inner, "L")
@@ -313,6 +326,7 @@ def draw_back(g):
 
 
 def draw_print(g):
+    """A printer with a sheet coming out."""
     g.rect(4, 1, 12, 6, "k")
     g.rect(5, 2, 11, 6, "w")
     for row in (3.5, 4.75):
@@ -328,27 +342,18 @@ def draw_print(g):
         g.stroke([(5, row), (11, row)], 0, "g", hairline=True)
 
 
-BUTTONS = {
-    "new": draw_new,  # a person with a green plus
-    "delete": draw_delete,  # a person with a red cross
-    "analyze": draw_analyze,  # a chart sheet with a scale and two cycle curves
-    "compare": draw_compare,  # two persons over a double arrow
-    "about-program": draw_about_program,  # an "i" on a blue disc
-    "about-biorhythm": draw_about_biorhythm,  # an open book with a wave on its pages
-    "back": draw_back,  # a green arrow pointing left
-    "print": draw_print,  # a printer with a sheet coming out
-}
-
 # --- 18 x 18 OK and cancel pictures -----------------------------------------
 
 
 def draw_ok(g):
+    """A green check mark."""
     check = [(2.5, 7.8), (6.5, 11.8), (15, 3.2)]
     g.stroke(check, 3, "k")
     g.stroke(check, 1.6, "L")
 
 
 def draw_cancel(g):
+    """A red cross."""
     lines = ([(2.5, 3), (13, 13.5)], [(13, 3), (2.5, 13.5)])
     for line in lines:
         g.stroke(line, 3, "k")
@@ -359,9 +364,9 @@ def draw_cancel(g):
 # --- 28 x 12 date-field picture: normal and disabled sheet side by side -----
 
 
-def date_sheet(scale):
+def date_sheet(width, height, scale):
     """A small calendar sheet "15", 14 x 12 units, on the fuchsia colour key."""
-    g = Canvas(14, 12, scale, PALETTE["f"], smooth=False)
+    g = Canvas(width, height, scale, PALETTE["f"], smooth=False)
     g.rect(12, 2, 13, 11, "g")
     g.rect(2, 11, 13, 12, "g")
     g.rect(1, 1, 12, 3, "k")
@@ -378,8 +383,9 @@ def date_sheet(scale):
     return g.image
 
 
-def date_field_picture(scale):
-    normal = date_sheet(scale)
+def draw_dateedit_deditbmp(width, height, scale):
+    """The date field's picture: the sheet, and its disabled twin to its right."""
+    normal = date_sheet(width // 2, height, scale)
     fuchsia = PALETTE["f"]
     disabled = disabled_twin(normal, scale, background=fuchsia, is_background=lambda p: p == fuchsia)
     strip = Image(2 * normal.width, normal.height, fuchsia)
@@ -431,9 +437,9 @@ def stroke_function(img, f, df, half_width, colour, along_x, span):
                 img.blend(x, y, colour, hits / (n * n))
 
 
-def main_picture(scale):
-    """168 x 312 units: soft day bands and four calm cycle curves running downwards."""
-    w, h = 168 * scale, 312 * scale
+def draw_main_picture(width, height, scale):
+    """Soft day bands and four calm cycle curves running downwards."""
+    w, h = width * scale, height * scale
     img = Image(w, h)
     top, bottom = (255, 246, 232), (222, 232, 246)
     band = 13 * scale
@@ -536,26 +542,65 @@ def suffix(scale):
     return "" if scale == 1 else f"@{scale}x"
 
 
+def read_picture_list():
+    """The pictures of pictures.list: (kind, name, width, height) each."""
+    pictures = []
+    with open(PICTURE_LIST, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                kind, name, width, height = line.split()
+                pictures.append((kind, name, int(width), int(height)))
+    return pictures
+
+
+def drawing_function(name):
+    return globals()["draw_" + name.replace("/", "_").replace("-", "_").lower()]
+
+
+def save_checked(img, width, height, scale, relpath):
+    assert (img.width, img.height) == (width * scale, height * scale), relpath
+    img.save(relpath)
+
+
+def icon_stem(pictures):
+    """The name the icon's files share ("icon/cyclograph"), checking that
+    every listed icon and its 2x drawing are among the sizes drawn."""
+    stems = set()
+    for kind, name, width, height in pictures:
+        if kind != "icon":
+            continue
+        stem, _, size = name.rpartition("-")
+        assert int(size) == width == height and {width, 2 * width} <= set(ICON_SIZES), name
+        stems.add(stem)
+    (stem,) = stems
+    return stem
+
+
 def main():
+    pictures = read_picture_list()
     for scale in SCALES:
-        pictures = [(name, draw, 16) for name, draw in BUTTONS.items()]
-        pictures += [("ok", draw_ok, 18), ("cancel", draw_cancel, 18)]
-        for name, draw, units in pictures:
-            g = Canvas(units, units, scale)
-            draw(g)
-            g.image.save(f"buttons/{name}{suffix(scale)}.png")
-            disabled_twin(g.image, scale).save(f"buttons/{name}-disabled{suffix(scale)}.png")
-        date_field_picture(scale).save(f"dateedit/DEDITBMP{suffix(scale)}.png")
-        main_picture(scale).save(f"main-picture{suffix(scale)}.png")
+        for kind, name, width, height in pictures:
+            if kind == "button":
+                g = Canvas(width, height, scale)
+                drawing_function(name)(g)
+                file = f"buttons/{name}{suffix(scale)}.png"
+                save_checked(g.image, width, height, scale, file)
+                disabled_twin(g.image, scale).save(f"buttons/{name}-disabled{suffix(scale)}.png")
+            elif kind == "picture":
+                img = drawing_function(name)(width, height, scale)
+                save_checked(img, width, height, scale, f"{name}{suffix(scale)}.png")
+            else:
+                assert kind == "icon", kind
         for name, direction in (("go-previous", -1), ("go-next", 1)):
             g = Canvas(16, 16, scale, smooth=False)
             draw_month_arrow(g, direction)
             folder = "16x16" if scale == 1 else f"16x16@{scale}"
             g.image.save(f"theme/{folder}/{name}.png")
+    stem = icon_stem(pictures)
     icons = {size: program_icon(size) for size in ICON_SIZES}
     for size, icon in icons.items():
-        icon.save(f"icon/cyclograph-{size}.png")
-    with open(os.path.join(OUT, "icon", "cyclograph.ico"), "wb") as f:
+        icon.save(f"{stem}-{size}.png")
+    with open(os.path.join(OUT, f"{stem}.ico"), "wb") as f:
         f.write(windows_icon(icons))
 
 

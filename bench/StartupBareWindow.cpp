@@ -5,6 +5,8 @@
 // window with text pays for fonts. startup_display launches them beside the
 // program.
 
+#include "ui/ProductVersion.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -24,7 +26,7 @@ int main(int argc, char** argv)
     QWidget window;
 #if defined(CYCLO_WITH_LABEL)
     window.setWindowTitle(QStringLiteral("Qt window with a label"));
-    auto* label = new QLabel(QStringLiteral("Quellant Cyclograph 2.0"), &window);
+    auto* label = new QLabel(QString::fromLatin1(cyclo::kProgramName), &window);
     label->move(16, 8);
 #else
     window.setWindowTitle(QStringLiteral("Bare Qt window"));

@@ -30,9 +30,6 @@ namespace cyclo {
 [[nodiscard]] std::vector<int> CriticalDaysOfMonth(const TYmd& birth, std::uint16_t year,
                                                    std::uint16_t month, int period);
 
-// Which cycles a line speaks of, indexed like kCycles.
-using CycleSelection = std::array<bool, kCycles.size()>;
-
 // The selected cycles' values on `day` in the order of kCycles, two blanks
 // apart, followed by the critical ones among them in the same order:
 // "Intellectual 94 %  Emotional -43 %  Physical 0 %  Critical: physical".

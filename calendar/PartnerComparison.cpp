@@ -47,9 +47,8 @@ TComparison CompareCycles(const TYmd& a, const TYmd& b)
         result.lines[i] = ResultLine(equality, kCycles[i].name);
         sum += equality;
     }
-    const double average = sum / 4.0;
-    result.values[4] = average;
-    result.lines[4] = ResultLine(average, "average");
+    result.average = sum / static_cast<double>(kCycles.size());
+    result.averageLine = ResultLine(result.average, "average");
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// How closely the four cycles of two persons run in step: 100 % at the same
-// phase, 0 % half a period apart, and the average of the four.
+// How closely the cycles of two persons run in step: 100 % at the same
+// phase, 0 % half a period apart, and the average of them all.
 
 #include "calendar/Cycles.h"
 #include "calendar/DayNumbering.h"
@@ -10,28 +10,19 @@
 
 namespace cyclo {
 
-// The four cycles in the order of kCycles, then their average.
-enum class Equality
-{
-    Intellectual,
-    Emotional,
-    Physical,
-    Intuitive,
-    Average
-};
-
 struct TComparison
 {
-    // Indexed by Equality; the unrounded percentages.
-    std::array<double, 5> values{};
-    // The result lines as shown, e.g. " 94 % intellectual equality".
-    std::array<std::string, 5> lines;
+    // Each cycle's equality, unrounded, in percent, indexed like kCycles,
+    // and their average.
+    std::array<double, kCycles.size()> values{};
+    double average = 0.0;
+    // The result lines as shown: " 94 % intellectual equality" for each
+    // cycle, indexed like kCycles, and " 93 % average equality".
+    std::array<std::string, kCycles.size()> lines;
+    std::string averageLine;
 
-    [[nodiscard]] double value(Equality e) const { return values[static_cast<std::size_t>(e)]; }
-    [[nodiscard]] const std::string& line(Equality e) const
-    {
-        return lines[static_cast<std::size_t>(e)];
-    }
+    [[nodiscard]] double value(Cycle cycle) const { return values[IndexOf(cycle)]; }
+    [[nodiscard]] const std::string& line(Cycle cycle) const { return lines[IndexOf(cycle)]; }
 };
 
 // Depends only on the two birth dates; symmetric in its arguments.

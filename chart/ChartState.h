@@ -1,7 +1,7 @@
 #pragma once
 // What the month chart shows: whose biorhythm, which month and day, and which
-// of the four curves. The chart window keeps one of these and hands it to the
-// renderer at every drawing.
+// of the cycles' curves. The chart window keeps one of these and hands it to
+// the renderer at every drawing.
 
 #include "calendar/Cycles.h"
 #include "calendar/DayNumbering.h"
@@ -12,26 +12,18 @@ struct ChartState
 {
     TYmd ChartBirth; // birth date of the person shown
     TYmd ChartView;  // year and month drawn; its day is highlighted
-    bool ShowIntellectual = true;
-    bool ShowEmotional = true;
-    bool ShowPhysical = true;
-    bool ShowIntuitive = true;
-};
+    // The curves shown, one flag per cycle of kCycles; all at first. The
+    // legend sets them, the renderer and the day's texts read them.
+    CycleSelection shown = kAllCycles;
 
-// The flag that switches `cycle`'s curve on and off.
-[[nodiscard]] constexpr bool ChartState::*ShowFlagOf(Cycle cycle)
-{
-    switch (cycle) {
-    case Cycle::Intellectual:
-        return &ChartState::ShowIntellectual;
-    case Cycle::Emotional:
-        return &ChartState::ShowEmotional;
-    case Cycle::Physical:
-        return &ChartState::ShowPhysical;
-    case Cycle::Intuitive:
-        break;
-    }
-    return &ChartState::ShowIntuitive;
-}
+    [[nodiscard]] constexpr bool shows(Cycle cycle) const { return shown[IndexOf(cycle)]; }
+    constexpr void show(Cycle cycle, bool on) { shown[IndexOf(cycle)] = on; }
+
+    // The show flags by their names.
+    [[nodiscard]] constexpr bool ShowIntellectual() const { return shows(Cycle::Intellectual); }
+    [[nodiscard]] constexpr bool ShowEmotional() const { return shows(Cycle::Emotional); }
+    [[nodiscard]] constexpr bool ShowPhysical() const { return shows(Cycle::Physical); }
+    [[nodiscard]] constexpr bool ShowIntuitive() const { return shows(Cycle::Intuitive); }
+};
 
 } // namespace cyclo

@@ -232,9 +232,9 @@ void drawMonthChart(ChartSurface& surface, const ChartState& state, double scale
     firstOfMonth.Day = 1;
     const std::int32_t daysSinceBirth = DayNumber(firstOfMonth) - DayNumber(state.ChartBirth);
     const auto start = static_cast<std::int64_t>(daysSinceBirth * g.ppd);
-    for (const CycleInfo& cycle : kCycles) {
-        if (state.*ShowFlagOf(cycle.cycle))
-            drawCurve(surface, g, rows, start, cycle);
+    for (std::size_t i = 0; i < kCycles.size(); ++i) {
+        if (state.shown[i])
+            drawCurve(surface, g, rows, start, kCycles[i]);
     }
 }
 

@@ -9,15 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace cyclo {
 namespace {
 
-// Fills of at least this many pixels wait to be written row by row; the
-// limit on waiting fills keeps the bookkeeping small.
-constexpr qint64 kDeferredFillArea = 1024;
-constexpr std::size_t kMaxPendingFills = 128;
 constexpr std::size_t kMaxCachedTexts = 256;
 
 // A white bitmap of `size` device pixels, its resolution in dots per meter
@@ -38,26 +33,13 @@ QFontMetrics chartMetrics(const QFont& font, int dotsPerMeter)
     return QFontMetrics(font, &reference);
 }
 
-// Plain stores in blocks of eight, which the compiler turns into vector
-// stores.
-void fillRow(QRgb* row, int count, QRgb colour)
-{
-    constexpr int kBlock = 8;
-    int i = 0;
-    for (; i + kBlock <= count; i += kBlock) {
-        for (int k = 0; k < kBlock; ++k)
-            row[i + k] = colour;
-    }
-    for (; i < count; ++i)
-        row[i] = colour;
-}
-
 } // namespace
 
 QtChartSurface::QtChartSurface(QSize size)
     : image_(makeBitmap(size, kDotsPerMeter96Dpi)), font_(ChartFont()),
       metrics_(chartMetrics(font_, kDotsPerMeter96Dpi)), width_(image_.width()),
-      height_(image_.height()), brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0))
+      height_(image_.height()), brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0)),
+      fills_(width_, height_, [this] { return pixels(); })
 {}
 
 void QtChartSurface::resize(QSize size)
@@ -65,14 +47,11 @@ void QtChartSurface::resize(QSize size)
     if (size == image_.size())
         return;
     flatRun_.reset();
-    pendingFills_.clear();
-    fillEdges_.clear();
-    for (auto& queued : queuedRuns_)
-        queued.clear();
     image_ = makeBitmap(size, dotsPerMeter_);
     image_.setDevicePixelRatio(scale_);
     width_ = image_.width();
     height_ = image_.height();
+    fills_.resize(width_, height_);
 }
 
 void QtChartSurface::setScale(double scale)
@@ -91,7 +70,7 @@ void QtChartSurface::setScale(double scale)
 const QImage& QtChartSurface::image()
 {
     writeFlatRun();
-    settleAll();
+    fills_.settleAll();
     return image_;
 }
 
@@ -177,7 +156,7 @@ void QtChartSurface::textOut(int x, int y, std::string_view text)
         fillPixels(x, y, x + cell.width, y + metrics_.height(), brush_);
     if (cell.pixels.empty())
         return;
-    settleRows(y + cell.inkTop, y + cell.inkBottom);
+    fills_.settleRows(y + cell.inkTop, y + cell.inkBottom);
     const QRect bounds = image_.rect();
     for (const auto& pixel : cell.pixels) {
         const QPoint at(x + pixel.dx, y + pixel.dy);
@@ -236,166 +215,12 @@ const QtChartSurface::RenderedText& QtChartSurface::rendered(std::string_view te
     return texts_.emplace(std::string(text), std::move(cell)).first->second;
 }
 
-void QtChartSurface::fillPixels(int left, int top, int right, int bottom, QRgb colour)
+// The bitmap's pixels as they are now: taking them detaches the image from
+// a copy handed out.
+RasterRows QtChartSurface::pixels()
 {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, width_);
-    bottom = std::min(bottom, height_);
-    if (right <= left || bottom <= top)
-        return;
-    if (static_cast<qint64>(right - left) * (bottom - top) >= kDeferredFillArea) {
-        if (pendingFills_.size() >= kMaxPendingFills)
-            settleAll();
-        if (pendingFills_.empty()) {
-            settledFills_.assign(static_cast<std::size_t>(height_), 0);
-            queuedRuns_.resize(static_cast<std::size_t>(height_));
-        }
-        // Runs waiting on these rows came before this fill.
-        for (int y = top; y < bottom; ++y) {
-            if (!queuedRuns_[static_cast<std::size_t>(y)].empty())
-                settleRows(y, y + 1);
-        }
-        pendingFills_.push_back({left, top, right, bottom, colour});
-        fillEdges_.clear();
-        return;
-    }
-    // A small fill on rows that are still waiting waits with them, to be
-    // written while the row is written anyway.
-    if (!pendingFills_.empty() &&
-        std::all_of(settledFills_.begin() + top, settledFills_.begin() + bottom,
-                    [this](std::size_t settled) { return settled < pendingFills_.size(); })) {
-        for (int y = top; y < bottom; ++y) {
-            auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
-            // A flat stretch of a curve comes pixel by pixel: one run.
-            if (!queued.empty() && queued.back().right == left && queued.back().colour == colour)
-                queued.back().right = right;
-            else
-                queued.push_back({left, right, colour});
-        }
-        return;
-    }
-    settleRows(top, bottom);
-    uchar* const bits = image_.bits();
-    const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
-    for (int y = top; y < bottom; ++y) {
-        auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
-        fillRow(row + left, right - left, colour);
-    }
-}
-
-// Writes the waiting fills to rows top .. bottom-1 as if they had been
-// written in the order they came, but every pixel once and each row from
-// left to right; neighbouring rows that the same fills cover share the work
-// of finding their spans. Other rows keep waiting, so that the small fills
-// drawn on them later are written while the row is at hand.
-void QtChartSurface::settleRows(int top, int bottom)
-{
-    if (pendingFills_.empty())
-        return;
-    top = std::max(top, 0);
-    bottom = std::min(bottom, height_);
-    if (fillEdges_.empty()) {
-        for (const PendingFill& fill : pendingFills_) {
-            fillEdges_.push_back(fill.top);
-            fillEdges_.push_back(fill.bottom);
-        }
-        fillEdges_.push_back(height_);
-        std::sort(fillEdges_.begin(), fillEdges_.end());
-    }
-    for (int y = top; y < bottom; ++y) {
-        const std::size_t settled = settledFills_[static_cast<std::size_t>(y)];
-        if (settled == pendingFills_.size())
-            continue;
-        // Up to the next top or bottom of a pending fill, every row is
-        // covered by the same fills; those with as many fills written share
-        // the work.
-        const int edge = *std::upper_bound(fillEdges_.begin(), fillEdges_.end(), y);
-        const int limit = std::min(bottom, edge);
-        int last = y + 1;
-        while (last < limit && settledFills_[static_cast<std::size_t>(last)] == settled)
-            ++last;
-        settleRun(y, last);
-        y = last - 1;
-    }
-}
-
-// Writes rows first .. last-1, which the same pending fills cover.
-void QtChartSurface::settleRun(int first, int last)
-{
-    collectSpans(first, settledFills_[static_cast<std::size_t>(first)]);
-    uchar* const bits = image_.bits();
-    const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
-    // Rows the fills cover from edge to edge are all alike: put the row
-    // together once and copy it, one call per row instead of one per span.
-    const bool wholeRows = last - first > 1 && covered_.size() == 1 &&
-                           covered_.front().first <= 0 && covered_.front().second >= width_;
-    if (wholeRows) {
-        rowBuffer_.resize(static_cast<std::size_t>(width_));
-        for (const PendingFill& span : spans_)
-            fillRow(rowBuffer_.data() + span.left, span.right - span.left, span.colour);
-    }
-    for (int y = first; y < last; ++y) {
-        auto* const row = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride);
-        if (wholeRows) {
-            std::memcpy(row, rowBuffer_.data(), rowBuffer_.size() * sizeof(QRgb));
-        } else {
-            for (const PendingFill& span : spans_)
-                fillRow(row + span.left, span.right - span.left, span.colour);
-        }
-        auto& queued = queuedRuns_[static_cast<std::size_t>(y)];
-        for (const RowRun& run : queued)
-            fillRow(row + run.left, run.right - run.left, run.colour);
-        queued.clear();
-        settledFills_[static_cast<std::size_t>(y)] = pendingFills_.size();
-    }
-}
-
-// The spans a row gets from the pending fills from `first` on, left to
-// right: going from the last fill to the first, each contributes only the
-// columns no later one covers.
-void QtChartSurface::collectSpans(int y, std::size_t first)
-{
-    covered_.clear();
-    spans_.clear();
-    for (std::size_t i = pendingFills_.size(); i-- > first;) {
-        const PendingFill& fill = pendingFills_[i];
-        if (y >= fill.top && y < fill.bottom)
-            fillUncovered(fill.left, fill.right, fill.colour);
-    }
-    std::sort(spans_.begin(), spans_.end(),
-              [](const PendingFill& a, const PendingFill& b) { return a.left < b.left; });
-}
-
-// Adds the columns left .. right-1 that covered_ does not hold yet to spans_,
-// then adds them to covered_ (sorted, disjoint column spans).
-void QtChartSurface::fillUncovered(int left, int right, QRgb colour)
-{
-    int from = left;
-    auto span = covered_.begin();
-    for (; span != covered_.end() && span->first < right; ++span) {
-        if (span->second <= from)
-            continue;
-        if (span->first > from)
-            spans_.push_back({from, 0, span->first, 0, colour});
-        from = std::max(from, span->second);
-    }
-    if (from < right)
-        spans_.push_back({from, 0, right, 0, colour});
-
-    // Merge [left, right) into the covered spans.
-    auto first = std::find_if(covered_.begin(), covered_.end(),
-                              [left](const auto& s) { return s.second >= left; });
-    auto last =
-        std::find_if(first, covered_.end(), [right](const auto& s) { return s.first > right; });
-    int mergedLeft = left;
-    int mergedRight = right;
-    if (first != last) {
-        mergedLeft = std::min(mergedLeft, first->first);
-        mergedRight = std::max(mergedRight, std::prev(last)->second);
-    }
-    const auto at = covered_.erase(first, last);
-    covered_.insert(at, {mergedLeft, mergedRight});
+    return {reinterpret_cast<std::uint32_t*>(image_.bits()),
+            image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))};
 }
 
 // Writes the waiting flat run as the one-pixel steps it stands for would
@@ -408,13 +233,6 @@ void QtChartSurface::writeFlatRun()
     flatRun_.reset();
     fillPixels(run.left, run.y - (run.thickness - 1) / 2, run.right, run.y + run.thickness / 2 + 1,
                run.colour);
-}
-
-void QtChartSurface::settleAll()
-{
-    settleRows(0, height_);
-    pendingFills_.clear();
-    fillEdges_.clear();
 }
 
 // A line whose minor coordinate changes by at most one: Qt puts every pixel
@@ -453,7 +271,7 @@ void QtChartSurface::drawLineWithPainter(QPoint from, QPoint to, int thickness)
     const bool xMajor = IsXMajor(from, to);
     const QRect box = LineBoxWithoutEndPoint(from, to);
 
-    settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
+    fills_.settleRows(box.top() - (thickness - 1) / 2, box.bottom() + thickness / 2 + 1);
     // The bitmap's own pixels, without its device pixel ratio: coordinates
     // here are device pixels already.
     QImage pixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),

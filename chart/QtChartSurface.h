@@ -6,6 +6,7 @@
 // image's device pixel ratio is the drawing's scale.
 
 #include "chart/ChartSurface.h"
+#include "chart/DeferredFills.h"
 #include "chart/QtChartStyle.h"
 
 #include <QFont>
@@ -20,7 +21,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace cyclo {
@@ -42,6 +42,9 @@ public:
     // A white bitmap of the given size with a black 1-pixel pen and a solid
     // white brush. Needs a QGuiApplication for the font.
     explicit QtChartSurface(QSize size = {});
+    // The waiting fills know the surface by its address.
+    QtChartSurface(const QtChartSurface&) = delete;
+    QtChartSurface& operator=(const QtChartSurface&) = delete;
 
     // Gives the bitmap a new size in device pixels, white all over; the same
     // size keeps the bitmap as it is.
@@ -83,14 +86,6 @@ private:
         std::vector<Pixel> pixels;
     };
 
-    // A small fill of one row not yet written to the bitmap.
-    struct RowRun
-    {
-        int left;
-        int right;
-        QRgb colour;
-    };
-
     // One-pixel steps to the right on one row, not yet written.
     struct FlatRun
     {
@@ -101,24 +96,13 @@ private:
         int thickness;
     };
 
-    // A large fill not yet written to the bitmap.
-    struct PendingFill
-    {
-        int left;
-        int top;
-        int right;
-        int bottom;
-        QRgb colour;
-    };
-
     const RenderedText& rendered(std::string_view text);
-    void fillPixels(int left, int top, int right, int bottom, QRgb colour);
-    void settleRows(int top, int bottom);
-    void settleRun(int first, int last);
-    void collectSpans(int y, std::size_t first);
-    void fillUncovered(int left, int right, QRgb colour);
+    [[nodiscard]] RasterRows pixels();
+    void fillPixels(int left, int top, int right, int bottom, QRgb colour)
+    {
+        fills_.fill(left, top, right, bottom, colour);
+    }
     void writeFlatRun();
-    void settleAll();
     void drawThinLine(QPoint from, QPoint to, int thickness);
     void drawLineWithPainter(QPoint from, QPoint to, int thickness);
 
@@ -136,22 +120,9 @@ private:
     QPoint position_;
     // Written before anything else is drawn or the bitmap is handed out.
     std::optional<FlatRun> flatRun_;
-    // Large fills are written row by row, all of a row's fills at once, just
-    // before anything other than a small fill touches that row: the whole
-    // background, the day bands over it and the curves' pixels then cost one
-    // pass over the memory.
-    // settledFills_[y] counts the pending fills already written to row y.
-    std::vector<PendingFill> pendingFills_;
-    std::vector<std::size_t> settledFills_;
-    // The pending fills' tops and bottoms and the bitmap's height, sorted;
-    // rows between two of them are covered alike. Empty when out of date.
-    std::vector<int> fillEdges_;
-    // Small fills on rows still waiting for large ones, per row, in order;
-    // they follow every pending large fill on their row.
-    std::vector<std::vector<RowRun>> queuedRuns_;
-    std::vector<std::pair<int, int>> covered_; // scratch of settleRows
-    std::vector<PendingFill> spans_;           // scratch of settleRows
-    std::vector<QRgb> rowBuffer_;              // scratch of settleRun
+    // Fills wait to be written to the bitmap row by row; whatever draws
+    // pixels itself settles its rows first.
+    DeferredFills fills_;
     // The chart draws the same few dozen labels at every redraw.
     std::map<std::string, RenderedText, std::less<>> texts_;
 };

@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program and its tests need, and only
-# those that are missing, so a second call costs a fraction of a second.
+# Installs the Debian 12 packages a group of commands needs, and only those
+# that are missing, so a second call costs a fraction of a second.
+#
+#   scripts/deps.sh run    building and running the program (scripts/run.sh)
+#   scripts/deps.sh test   that and everything the tests, the benches, the
+#                          fuzzers, the Wine stage and the package checks need
+#                          (scripts/test.sh); the default
 set -euo pipefail
 
-packages=(
+# Building and running the program.
+run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev                       # Widgets, PrintSupport, Test, platform plugins
   libfontconfig-dev                  # the font configuration, read early at start-up
-  libx11-dev libxdamage-dev          # the bench program that watches start-up on a display
   fonts-liberation                   # metric twins of Arial and Times New Roman
+)
+
+# The test command, on top of the run group.
+test_packages=(
+  libx11-dev libxdamage-dev          # the bench program that watches start-up on a display
   libgtest-dev libgmock-dev          # unit and widget tests
   libbenchmark-dev                   # the bench target
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
@@ -28,6 +38,15 @@ packages=(
   qt6-gtk-platformtheme              # GNOME's platform theme
   gnome-themes-extra                 # GTK's dark Adwaita theme
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: scripts/deps.sh [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

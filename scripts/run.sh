@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and starts it in the current directory, where it keeps
-# personen.dat.
+# personen.dat. Installs only what building and running it needs; the test
+# command (scripts/test.sh) brings the rest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
-cmake --preset default -S "$root" >/dev/null
-cmake --build "$root/build/default" --target quellant-cyclograph
-exec "$root/build/default/ui/quellant-cyclograph"
+"$root/scripts/deps.sh" run
+cmake --preset run -S "$root" >/dev/null
+cmake --build "$root/build/run" --target quellant-cyclograph
+exec "$root/build/run/ui/quellant-cyclograph"

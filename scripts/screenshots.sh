@@ -135,7 +135,8 @@ keys() {
   xdotool key --clearmodifiers --delay 60 "$@"
 }
 
-main_title='^Quellant Cyclograph 2\.0$'
+# The main window's caption, the product name, as a pattern.
+main_title="^$("$root/scripts/product-name.sh" "$build" | sed 's/[].*^$+?(){}|[]/\\&/g')\$"
 
 start_program() {
   (cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 "$@" "$program" >/dev/null 2>&1) &

@@ -20,13 +20,14 @@ if [ ! -d "$build" ]; then
 fi
 cmake --build "$build" --target quellant-cyclograph startup_bare_window startup_label_window \
   startup_display >/dev/null
+product=$("$root/scripts/product-name.sh" "$build")
 
 display_start "$number"
 echo "Against a bare window:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/quellant-cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/ui/quellant-cyclograph" "$product" \
   "$build/bench/startup_bare_window" "Bare Qt window"
 echo "Against the window with one label:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/quellant-cyclograph" "Quellant Cyclograph 2.0" \
+  "$build/ui/quellant-cyclograph" "$product" \
   "$build/bench/startup_label_window" "Qt window with a label"

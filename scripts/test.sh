@@ -8,7 +8,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/deps.sh
+scripts/deps.sh test
 
 jobs=$(nproc)
 cmake --preset ci >/dev/null

@@ -1,10 +1,14 @@
 #include "ui/AboutForm.h"
 
+#include "calendar/Cycles.h"
 #include "ui/FormSupport.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace cyclo {
 
@@ -32,6 +36,43 @@ protected:
     }
 };
 
+QString fromView(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// How many cycles there are, as a word: "four".
+QString countWord(std::size_t count)
+{
+    constexpr std::array<const char*, 10> kWords = {"no",   "one", "two",   "three", "four",
+                                                    "five", "six", "seven", "eight", "nine"};
+    return count < kWords.size() ? QString::fromLatin1(kWords[count]) : QString::number(count);
+}
+
+// "The physical cycle lasts 23 days, the emotional cycle 28 days, ... and
+// the intuitive cycle 38 days.": the cycles from the shortest to the longest.
+QString cycleLengthsSentence()
+{
+    std::array<const CycleInfo*, kCycles.size()> byLength{};
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        byLength[i] = &kCycles[i];
+    std::stable_sort(byLength.begin(), byLength.end(),
+                     [](const CycleInfo* a, const CycleInfo* b) { return a->period < b->period; });
+    QString sentence;
+    for (std::size_t i = 0; i < byLength.size(); ++i) {
+        const QString name = fromView(byLength[i]->name);
+        const QString days = QString::number(byLength[i]->period);
+        if (i == 0)
+            sentence = QStringLiteral("The %1 cycle lasts %2 days").arg(name, days);
+        else
+            sentence +=
+                QStringLiteral("%1the %2 cycle %3 days")
+                    .arg(i + 1 == byLength.size() ? QStringLiteral(" and ") : QStringLiteral(", "),
+                         name, days);
+    }
+    return sentence + QLatin1Char('.');
+}
+
 } // namespace
 
 TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
@@ -48,10 +89,10 @@ TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
 QStringList TAboutBioForm::ExplanationLines()
 {
     return {
-        QStringLiteral("The biorhythm is made of four cycles that start on the day of birth and "
-                       "repeat with the same length for the whole of life."),
-        QStringLiteral("The physical cycle lasts 23 days, the emotional cycle 28 days, the "
-                       "intellectual cycle 33 days and the intuitive cycle 38 days."),
+        QStringLiteral("The biorhythm is made of %1 cycles that start on the day of birth and "
+                       "repeat with the same length for the whole of life.")
+            .arg(countWord(kCycles.size())),
+        cycleLengthsSentence(),
         QStringLiteral("The chart draws each cycle as a curve that swings around the critical "
                        "line, the zero line in the middle of the chart."),
         QStringLiteral("While a curve runs above the critical line, its cycle is in the active "

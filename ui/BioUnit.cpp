@@ -49,7 +49,8 @@ constexpr QPoint kLiveDaysPos(9, 169);
 
 constexpr int kLegendHeight = 90;
 constexpr int kLegendBoxX = 8;
-constexpr std::array<int, 4> kLegendRows = {16, 32, 48, 64};
+constexpr int kLegendFirstRow = 16;
+constexpr int kLegendRowStep = 16;
 constexpr int kLegendBoxSize = 17;
 constexpr int kLegendCaptionX = 36;
 
@@ -172,7 +173,7 @@ void TBioForm::createLegend()
 
     for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
         const CycleInfo& entry = kCycles[i];
-        const int row = kLegendRows[i];
+        const int row = kLegendFirstRow + kLegendRowStep * static_cast<int>(i);
 
         auto* box = new QCheckBox(legend_);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
@@ -233,10 +234,7 @@ void TBioForm::FormCreate()
     MonthCalendar1->setSelectedDate(clock_.today());
     // SinTable is built on its first use; build it now, before any drawing.
     static_cast<void>(SinTable());
-    chart_.ShowIntellectual = true;
-    chart_.ShowEmotional = true;
-    chart_.ShowPhysical = true;
-    chart_.ShowIntuitive = true;
+    chart_.shown = kAllCycles;
 }
 
 void TBioForm::connectEvents()
@@ -248,16 +246,14 @@ void TBioForm::connectEvents()
             &TBioForm::MonthCalendar1GetMonthInfo);
     Timer1->setCallback([this] { Timer1Timer(); });
 
-    const std::array<void (TBioForm::*)(), 4> handlers = {
-        &TBioForm::CheckBox1Click, &TBioForm::CheckBox2Click, &TBioForm::CheckBox3Click,
-        &TBioForm::CheckBox4Click};
-    for (std::size_t i = 0; i < checkBoxes_.size(); ++i)
-        connect(checkBoxes_[i], &QCheckBox::toggled, this, handlers[i]);
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
+        connect(checkBoxes_[i], &QCheckBox::toggled, this,
+                [this, i] { checkBoxClick(static_cast<int>(i)); });
+    }
 
-    setTabOrder(checkBoxes_[0], checkBoxes_[1]);
-    setTabOrder(checkBoxes_[1], checkBoxes_[2]);
-    setTabOrder(checkBoxes_[2], checkBoxes_[3]);
-    setTabOrder(checkBoxes_[3], BackBitBtn);
+    for (std::size_t i = 1; i < checkBoxes_.size(); ++i)
+        setTabOrder(checkBoxes_[i - 1], checkBoxes_[i]);
+    setTabOrder(checkBoxes_.back(), BackBitBtn);
     setTabOrder(BackBitBtn, PrintBtn);
 }
 
@@ -361,8 +357,8 @@ void TBioForm::Timer1Timer()
 
 void TBioForm::checkBoxClick(int index)
 {
-    bool ChartState::*const shown = ShowFlagOf(kCycles[static_cast<std::size_t>(index)].cycle);
-    chart_.*shown = checkBoxes_[static_cast<std::size_t>(index)]->isChecked();
+    const auto i = static_cast<std::size_t>(index);
+    chart_.shown[i] = checkBoxes_[i]->isChecked();
     showDayTexts();
     redrawChart();
 }
@@ -374,26 +370,6 @@ void TBioForm::showDayTexts()
     dayLine_->setText(DayLineOf(chart_));
     PaintBox1->setAccessibleDescription(
         ChartDescription(NameLabel->text(), DateLabel->text(), chart_));
-}
-
-void TBioForm::CheckBox1Click()
-{
-    checkBoxClick(0);
-}
-
-void TBioForm::CheckBox2Click()
-{
-    checkBoxClick(1);
-}
-
-void TBioForm::CheckBox3Click()
-{
-    checkBoxClick(2);
-}
-
-void TBioForm::CheckBox4Click()
-{
-    checkBoxClick(3);
 }
 
 void TBioForm::BackBitBtnClick()

@@ -66,10 +66,6 @@ public:
     void MonthCalendar1Click();
     void MonthCalendar1GetMonthInfo();
     void Timer1Timer();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox4Click();
     void BackBitBtnClick();
     void PrintBtnClick();
 
@@ -116,7 +112,8 @@ private:
     MonthCalendar* MonthCalendar1 = nullptr;
     ShadowLabel* LiveDays = nullptr;
     QGroupBox* legend_ = nullptr;
-    std::array<QCheckBox*, 4> checkBoxes_{};
+    // CheckBox1, CheckBox2, ...: one per cycle, in the order of kCycles.
+    std::array<QCheckBox*, kCycles.size()> checkBoxes_{};
 
     BevelPanel* chartColumn_ = nullptr;
     ShadowLabel* NameLabel = nullptr;

@@ -57,7 +57,11 @@ public:
         return painter_.fontMetrics().height();
     }
 
-    [[nodiscard]] int legendHeight() const { return 2 * legendRowHeight() + points(kLegendRowGap); }
+    [[nodiscard]] int legendHeight() const
+    {
+        constexpr int kRows = static_cast<int>((kCycles.size() + 1) / 2);
+        return kRows * legendRowHeight() + (kRows - 1) * points(kLegendRowGap);
+    }
 
     [[nodiscard]] int linesHeight(const QStringList& texts) const
     {
@@ -72,7 +76,7 @@ public:
         zeichneBitmap(surface, state, dpi_ / kLayoutDpi);
     }
 
-    // The four curves in two columns of two rows under the chart.
+    // The curves in two columns under the chart.
     void legend(const ChartState& state, int left, int top, int width) const
     {
         const int rowHeight = legendRowHeight();
@@ -82,7 +86,7 @@ public:
             const CycleInfo& entry = kCycles[i];
             const int x = left + static_cast<int>(i % 2) * columnWidth;
             const int y = top + static_cast<int>(i / 2) * (rowHeight + points(kLegendRowGap));
-            const bool shown = state.*ShowFlagOf(entry.cycle);
+            const bool shown = state.shown[i];
             const QColor colour = toQColor(entry.colour);
             if (shown) {
                 const int thickness = std::max(1, points(kSwatchThickness));

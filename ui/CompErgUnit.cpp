@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <string_view>
 
 namespace cyclo {
 
@@ -42,20 +43,18 @@ TCompErgebForm::~TCompErgebForm() = default;
 
 void TCompErgebForm::createResultLabels()
 {
-    const auto makeLabel = [this](const char* name, Equality equality) {
+    // One line under the other: the cycles' lines, then the average's.
+    const auto makeLabel = [this](std::string_view name, const QColor& colour, std::size_t line) {
         auto* label = new ShadowLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
+        label->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         label->setFont(NamedFont("Times New Roman", 16, true));
-        label->setTextColor(EqualityColour(equality));
-        const int row = kFirstResultRow + kResultRowStep * static_cast<int>(equality);
-        label->move(kResultLeft, row);
+        label->setTextColor(colour);
+        label->move(kResultLeft, kFirstResultRow + kResultRowStep * static_cast<int>(line));
         return label;
     };
-    Intel = makeLabel("Intel", Equality::Intellectual);
-    Emot = makeLabel("Emot", Equality::Emotional);
-    Phys = makeLabel("Phys", Equality::Physical);
-    Intu = makeLabel("Intu", Equality::Intuitive);
-    Aver = makeLabel("Aver", Equality::Average);
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        cycleLines_[i] = makeLabel(kCycles[i].resultLabel, ResultColour(kCycles[i]), i);
+    Aver = makeLabel("Aver", AverageColour(), kCycles.size());
 }
 
 void TCompErgebForm::createButtons()
@@ -75,9 +74,9 @@ void TCompErgebForm::SetComparison(const QString& person1, const QString& person
                                    const TComparison& comparison)
 {
     page_ = ComparisonPage::from(person1, person2, comparison);
-    ShadowLabel* const labels[] = {Intel, Emot, Phys, Intu, Aver};
-    for (std::size_t i = 0; i < std::size(labels); ++i)
-        labels[i]->setText(page_.lines[i]);
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        cycleLines_[i]->setText(page_.lines[i]);
+    Aver->setText(page_.averageLine);
 }
 
 void TCompErgebForm::PrintBtnClick()

@@ -1,11 +1,12 @@
 #pragma once
-// "Result of the comparison": the five result lines of two persons, each in
-// the colour of its cycle, with a Print command.
+// "Result of the comparison": the result lines of two persons, each in the
+// colour of its cycle, and their average, with a Print command.
 
 #include "ui/ComparisonPage.h"
 #include "ui/FormSupport.h"
 
 #include <QDialog>
+#include <array>
 #include <memory>
 
 class QPrinter;
@@ -23,8 +24,8 @@ public:
     explicit TCompErgebForm(QWidget* parent = nullptr);
     ~TCompErgebForm() override;
 
-    // Puts the five result lines into the labels; the persons' lines are
-    // kept for the printed page.
+    // Puts the result lines into the labels; the persons' lines are kept for
+    // the printed page.
     void SetComparison(const QString& person1, const QString& person2,
                        const TComparison& comparison);
     [[nodiscard]] const ComparisonPage& Page() const { return page_; }
@@ -41,10 +42,8 @@ private:
     // for the next one and starting the program does not ask for printers.
     std::unique_ptr<QPrinter> printer_;
 
-    ShadowLabel* Intel = nullptr;
-    ShadowLabel* Emot = nullptr;
-    ShadowLabel* Phys = nullptr;
-    ShadowLabel* Intu = nullptr;
+    // Intel, Emot, Phys, Intu: each cycle's line, in the order of kCycles.
+    std::array<ShadowLabel*, kCycles.size()> cycleLines_{};
     ShadowLabel* Aver = nullptr;
     QPushButton* OkBtn = nullptr;
     QPushButton* PrintBtn = nullptr;

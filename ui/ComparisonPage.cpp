@@ -10,10 +10,6 @@ namespace cyclo {
 
 namespace {
 
-constexpr std::array<Equality, 5> kEqualities = {Equality::Intellectual, Equality::Emotional,
-                                                 Equality::Physical, Equality::Intuitive,
-                                                 Equality::Average};
-
 // Draws one line of text with its top at `top`, returns the top of the next line.
 int drawLine(QPainter& painter, int left, int top, const QString& text)
 {
@@ -36,19 +32,20 @@ ComparisonPage ComparisonPage::from(const QString& person1, const QString& perso
     ComparisonPage page;
     page.person1 = person1;
     page.person2 = person2;
-    for (const Equality e : kEqualities)
-        page.lines[static_cast<std::size_t>(e)] = QString::fromStdString(comparison.line(e));
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        page.lines[i] = QString::fromStdString(comparison.lines[i]);
+    page.averageLine = QString::fromStdString(comparison.averageLine);
     return page;
 }
 
-// Each cycle's line in its dark colour, the average in black.
-QColor EqualityColour(Equality equality)
+QColor ResultColour(const CycleInfo& cycle)
 {
-    const auto index = static_cast<std::size_t>(equality);
-    if (index >= kCycles.size())
-        return {0, 0, 0};
-    const Rgb colour = kCycles[index].darkColour;
-    return {colour.red, colour.green, colour.blue};
+    return {cycle.darkColour.red, cycle.darkColour.green, cycle.darkColour.blue};
+}
+
+QColor AverageColour()
+{
+    return {0, 0, 0};
 }
 
 void PaintComparisonPage(QPainter& painter, const QRect& area, const ComparisonPage& page)
@@ -77,10 +74,12 @@ void PaintComparisonPage(QPainter& painter, const QRect& area, const ComparisonP
     top = skipLine(painter, top);
 
     painter.setFont(NamedFont("Times New Roman", 16, true));
-    for (const Equality e : kEqualities) {
-        painter.setPen(EqualityColour(e));
-        top = drawLine(painter, left, top, page.lines[static_cast<std::size_t>(e)]);
+    for (std::size_t i = 0; i < kCycles.size(); ++i) {
+        painter.setPen(ResultColour(kCycles[i]));
+        top = drawLine(painter, left, top, page.lines[i]);
     }
+    painter.setPen(AverageColour());
+    drawLine(painter, left, top, page.averageLine);
     painter.restore();
 }
 

@@ -20,18 +20,21 @@ struct ComparisonPage
     // The persons' list lines, "Anna ( 4/8/1981 )".
     QString person1;
     QString person2;
-    // Indexed by Equality: intellectual, emotional, physical, intuitive, average.
-    std::array<QString, 5> lines;
+    // Each cycle's result line, indexed like kCycles, and the average's.
+    std::array<QString, kCycles.size()> lines;
+    QString averageLine;
 
     [[nodiscard]] static ComparisonPage from(const QString& person1, const QString& person2,
                                              const TComparison& comparison);
 };
 
-// The colour a result line is shown in: the colour of its cycle, black for the average.
-[[nodiscard]] QColor EqualityColour(Equality equality);
+// The colour of a cycle's result line: the cycle's dark colour.
+[[nodiscard]] QColor ResultColour(const CycleInfo& cycle);
+// The average's line is black.
+[[nodiscard]] QColor AverageColour();
 
 // Draws the page into `area` of `painter`: a heading, the two persons and the
-// five result lines in their colours, in fonts sized in points.
+// result lines in their colours, in fonts sized in points.
 void PaintComparisonPage(QPainter& painter, const QRect& area, const ComparisonPage& page);
 
 // Prints the page as one page on `printer`, as it is set up. False when the

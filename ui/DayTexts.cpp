@@ -3,30 +3,19 @@
 #include "calendar/CycleDay.h"
 
 namespace cyclo {
-namespace {
-
-CycleSelection ShownCycles(const ChartState& state)
-{
-    CycleSelection shown{};
-    for (std::size_t i = 0; i < kCycles.size(); ++i)
-        shown[i] = state.*ShowFlagOf(kCycles[i].cycle);
-    return shown;
-}
-
-} // namespace
 
 QString DayLineOf(const ChartState& state)
 {
-    return QString::fromStdString(DayLine(state.ChartBirth, state.ChartView, ShownCycles(state)));
+    return QString::fromStdString(DayLine(state.ChartBirth, state.ChartView, state.shown));
 }
 
 QStringList CriticalDaysLinesOf(const ChartState& state)
 {
     QStringList lines;
-    for (const CycleInfo& cycle : kCycles) {
-        if (state.*ShowFlagOf(cycle.cycle))
+    for (std::size_t i = 0; i < kCycles.size(); ++i) {
+        if (state.shown[i])
             lines.append(QString::fromStdString(CriticalDaysLine(
-                state.ChartBirth, state.ChartView.Year, state.ChartView.Month, cycle.cycle)));
+                state.ChartBirth, state.ChartView.Year, state.ChartView.Month, kCycles[i].cycle)));
     }
     return lines;
 }

@@ -380,8 +380,9 @@ void TPersonForm::reportSaveFailure(const RegisterResult& result)
 void TPersonForm::reportInUse()
 {
     QMessageBox box(QMessageBox::Information, applicationTitle(),
-                    QStringLiteral("The list of persons is in use by another copy of Cyclograph "
-                                   "2.0. You can view it here, but not change it."),
+                    QStringLiteral("The list of persons is in use by another copy of %1. You "
+                                   "can view it here, but not change it.")
+                        .arg(applicationTitle()),
                     QMessageBox::Ok, this);
     box.exec();
 }
@@ -390,8 +391,8 @@ void TPersonForm::reportReadOnly(const QString& change)
 {
     QMessageBox box(QMessageBox::Warning, applicationTitle(),
                     QStringLiteral("No person can be %1 here: the list of persons is in use by "
-                                   "another copy of Cyclograph 2.0.")
-                        .arg(change),
+                                   "another copy of %2.")
+                        .arg(change, applicationTitle()),
                     QMessageBox::Ok, this);
     box.exec();
 }

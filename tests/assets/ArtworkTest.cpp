@@ -7,56 +7,24 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QStyle>
 #include <QImage>
+#include <QStyle>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <string_view>
 
 namespace cyclo {
-namespace {
 
-struct Picture
-{
-    const char* name;
-    int width; // in device-independent pixels
-    int height;
-    // The file in assets/images the 2x pixels come from, where it is not
-    // the name with "@2x.png"; the 1x pixels always come from name.png.
-    const char* twoTimesFile = nullptr;
-};
-
-// The pictures the windows show.
-const Picture kPictures[] = {
-    {"main-picture", 168, 312},
-    {"icon/cyclograph-16", 16, 16, "icon/cyclograph-32.png"},
-    {"icon/cyclograph-32", 32, 32, "icon/cyclograph-64.png"},
-    {"dateedit/DEDITBMP", 28, 12},
-    {"buttons/new", 16, 16},
-    {"buttons/delete", 16, 16},
-    {"buttons/analyze", 16, 16},
-    {"buttons/compare", 16, 16},
-    {"buttons/about-program", 16, 16},
-    {"buttons/about-biorhythm", 16, 16},
-    {"buttons/back", 16, 16},
-    {"buttons/print", 16, 16},
-    {"buttons/ok", 18, 18},
-    {"buttons/cancel", 18, 18},
-    {"buttons/new-disabled", 16, 16},
-    {"buttons/delete-disabled", 16, 16},
-    {"buttons/analyze-disabled", 16, 16},
-    {"buttons/compare-disabled", 16, 16},
-    {"buttons/about-program-disabled", 16, 16},
-    {"buttons/about-biorhythm-disabled", 16, 16},
-    {"buttons/back-disabled", 16, 16},
-    {"buttons/print-disabled", 16, 16},
-    {"buttons/ok-disabled", 18, 18},
-    {"buttons/cancel-disabled", 18, 18},
-};
-
-void PrintTo(const Picture& picture, std::ostream* out)
+// Found by GoogleTest beside ListedPicture, to name the picture of a case.
+void PrintTo(const ListedPicture& picture, std::ostream* out);
+void PrintTo(const ListedPicture& picture, std::ostream* out)
 {
     *out << picture.name;
 }
+
+namespace {
+
+using Picture = ListedPicture;
 
 // Pictures are painted from premultiplied pixels, so they are compared as
 // such: a colour under a nearly transparent alpha is not kept exactly.
@@ -66,18 +34,15 @@ QImage argb(const QImage& image)
 }
 
 // A drawing as draw_artwork.py wrote it.
-QImage drawnFile(const QString& file)
+QImage drawnFile(std::string_view file)
 {
-    return QImage(QStringLiteral(CYCLO_ASSETS_DIR "/images/") + file);
-}
-
-QImage drawnFile(const char* file)
-{
-    return drawnFile(QString::fromLatin1(file));
+    return QImage(QStringLiteral(CYCLO_ASSETS_DIR "/images/") +
+                  QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())));
 }
 
 class ArtworkTest : public testing::TestWithParam<Picture>
-{};
+{
+};
 
 TEST_P(ArtworkTest, ExistsAtOneAndTwoTimesWithExactlyDoubleSize)
 {
@@ -98,11 +63,8 @@ TEST_P(ArtworkTest, ExistsAtOneAndTwoTimesWithExactlyDoubleSize)
 TEST_P(ArtworkTest, ThePixelsAreThoseOfTheDrawnFiles)
 {
     const Picture& picture = GetParam();
-    const QString name = QString::fromLatin1(picture.name);
-    const QImage oneFile = drawnFile(name + QStringLiteral(".png"));
-    const QImage twoFile = picture.twoTimesFile != nullptr
-                               ? drawnFile(picture.twoTimesFile)
-                               : drawnFile(name + QStringLiteral("@2x.png"));
+    const QImage oneFile = drawnFile(picture.file);
+    const QImage twoFile = drawnFile(picture.twoTimesFile);
     ASSERT_FALSE(oneFile.isNull());
     ASSERT_FALSE(twoFile.isNull());
     EXPECT_EQ(argb(Artwork::drawing(picture.name, 1)), argb(oneFile));
@@ -118,7 +80,7 @@ TEST_P(ArtworkTest, TheTwoTimesPictureIsDrawnNotEnlarged)
     EXPECT_GE(test::mixedBlocks(Artwork::drawing(GetParam().name, 2)), 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPicture, ArtworkTest, testing::ValuesIn(kPictures));
+INSTANTIATE_TEST_SUITE_P(EveryPicture, ArtworkTest, testing::ValuesIn(kPictureList));
 
 TEST(ArtworkNamesTest, UnknownNamesAndScalesGiveNoPicture)
 {

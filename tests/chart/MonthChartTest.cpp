@@ -36,7 +36,7 @@ ChartState chartOf(TYmd birth, TYmd view)
 
 ChartState withoutCurves(ChartState state)
 {
-    state.ShowIntellectual = state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+    state.shown = {};
     return state;
 }
 
@@ -309,16 +309,16 @@ TEST(MonthChartCurves, EachCurveIsDrawnTwiceOneRowApartOnlyWhenShown)
     const ChartState shown = chartOf({1981, 4, 8}, {2001, 9, 15});
     struct Case
     {
-        bool ChartState::*flag;
+        Cycle cycle;
         Rgb colour;
-    } const cases[] = {{&ChartState::ShowIntellectual, Rgb{0, 255, 0}},
-                       {&ChartState::ShowEmotional, Rgb{255, 0, 0}},
-                       {&ChartState::ShowPhysical, Rgb{0, 0, 255}},
-                       {&ChartState::ShowIntuitive, Rgb{255, 0, 255}}};
+    } const cases[] = {{Cycle::Intellectual, Rgb{0, 255, 0}},
+                       {Cycle::Emotional, Rgb{255, 0, 0}},
+                       {Cycle::Physical, Rgb{0, 0, 255}},
+                       {Cycle::Intuitive, Rgb{255, 0, 255}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.colour.red << "," << c.colour.green);
         ChartState only = withoutCurves(shown);
-        only.*c.flag = true;
+        only.show(c.cycle, true);
         const auto surface = drawChart(kDesignWidth, kDesignHeight, only);
         const auto lines = linesIn(surface, c.colour);
         ASSERT_EQ(lines.size(), 2U * (kW - 1));

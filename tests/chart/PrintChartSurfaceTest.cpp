@@ -125,7 +125,7 @@ TEST(PrintChartSurface, BandsFrameAndZeroLineAreTheScreenSurfacesAtAnyScale)
     ChartState state;
     state.ChartBirth = {1981, 4, 8};
     state.ChartView = {1998, 6, 6};
-    state.ShowIntellectual = state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+    state.shown = {};
     for (const double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
         SCOPED_TRACE(scale);
         const QSize size(static_cast<int>(418 * scale), static_cast<int>(283 * scale));

@@ -307,8 +307,7 @@ protected:
         ChartState state;
         state.ChartBirth = {1970, 3, 5};
         state.ChartView = {2001, 9, 15};
-        state.ShowIntellectual = state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive =
-            false;
+        state.shown = {};
         DrawChart(surface, state);
     }
 
@@ -724,7 +723,8 @@ protected:
         ChartState state;
         state.ChartBirth = {1981, 4, 8};
         state.ChartView = {2001, 9, 15};
-        state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+        state.shown = {};
+        state.show(Cycle::Intellectual, true);
         DrawChart(surface, state, kScale);
     }
 
@@ -787,7 +787,8 @@ TEST_F(ChartAtTwice, BandEdgesAndCurveStepsFallOnOddColumnsAndRows)
     ChartState state;
     state.ChartBirth = {1981, 4, 8};
     state.ChartView = {2001, 9, 15};
-    state.ShowEmotional = state.ShowPhysical = state.ShowIntuitive = false;
+    state.shown = {};
+    state.show(Cycle::Intellectual, true);
     DrawChart(single, state);
     const QImage doubled = single.image().scaled(836, 566);
     const OddDetail blocky = oddDetailOf(doubled, kL, kL + kW, kMid - kA, kMid + kA + 2);

@@ -317,8 +317,8 @@ TEST_F(BioFormTest, CalendarStartsOnTodayWithAllCurvesShown)
     for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"})
         EXPECT_TRUE(child<QCheckBox>(*form, name)->isChecked()) << name;
     const ChartState& chart = form->Chart();
-    EXPECT_TRUE(chart.ShowIntellectual && chart.ShowEmotional && chart.ShowPhysical &&
-                chart.ShowIntuitive);
+    EXPECT_TRUE(chart.ShowIntellectual() && chart.ShowEmotional() && chart.ShowPhysical() &&
+                chart.ShowIntuitive());
     EXPECT_FALSE(timer->isActive());
 }
 
@@ -450,7 +450,7 @@ TEST_F(BioFormTest, EachCheckBoxSwitchesItsCurve)
     {
         const char* box;
         QRgb colour;
-        bool ChartState::*shown;
+        bool (ChartState::*shown)() const;
     };
     const Case cases[] = {
         {"CheckBox1", qRgb(0, 255, 0), &ChartState::ShowIntellectual},
@@ -465,10 +465,10 @@ TEST_F(BioFormTest, EachCheckBoxSwitchesItsCurve)
         EXPECT_GT(countPixels(chartImage(*form), c.colour), 0);
         QTest::mouseClick(box, Qt::LeftButton);
         EXPECT_FALSE(box->isChecked());
-        EXPECT_FALSE(form->Chart().*c.shown);
+        EXPECT_FALSE((form->Chart().*c.shown)());
         EXPECT_EQ(countPixels(chartImage(*form), c.colour), 0);
         QTest::mouseClick(box, Qt::LeftButton);
-        EXPECT_TRUE(form->Chart().*c.shown);
+        EXPECT_TRUE((form->Chart().*c.shown)());
         EXPECT_GT(countPixels(chartImage(*form), c.colour), 0);
     }
 }
@@ -661,7 +661,7 @@ TEST_F(ChartFromMainWindowTest, UncheckedPhysicalCurveAndChosenDateStayAtTheNext
     });
     analyze(1, [](TBioForm& form) {
         EXPECT_FALSE(child<QCheckBox>(form, "CheckBox3")->isChecked());
-        EXPECT_FALSE(form.Chart().ShowPhysical);
+        EXPECT_FALSE(form.Chart().ShowPhysical());
         EXPECT_EQ(countPixels(chartImage(form), kBlue), 0);
         EXPECT_GT(countPixels(chartImage(form), qRgb(255, 0, 0)), 0);
         EXPECT_EQ(labelText(form, "DateLabel"), QStringLiteral("June 20, 2024"));

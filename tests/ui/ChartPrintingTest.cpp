@@ -102,7 +102,7 @@ TEST(ChartPrintingTest, UnderTheLegendStandTheDaysLineAndTheMonthsCriticalDays)
         QStringList absent;
     };
     ChartState withoutPhysical = kAnnaInJune;
-    withoutPhysical.ShowPhysical = false;
+    withoutPhysical.show(Cycle::Physical, false);
     const Case cases[] = {
         {"all four curves",
          kAnnaInJune,

@@ -48,6 +48,20 @@ TEST_F(InfoWindowsTest, AboutTheBiorhythmOpensInTheTextWhichTakesEnter)
     }
 }
 
+// The sentences about the cycles are made from the cycle table: how many
+// there are, and their lengths from the shortest to the longest.
+TEST_F(InfoWindowsTest, TheExplanationTellsTheCyclesAndTheirLengths)
+{
+    const QStringList lines = TAboutBioForm::ExplanationLines();
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[0], QStringLiteral("The biorhythm is made of four cycles that start on the day "
+                                       "of birth and repeat with the same length for the whole "
+                                       "of life."));
+    EXPECT_EQ(lines[1], QStringLiteral("The physical cycle lasts 23 days, the emotional cycle 28 "
+                                       "days, the intellectual cycle 33 days and the intuitive "
+                                       "cycle 38 days."));
+}
+
 TEST_F(InfoWindowsTest, EscapeDoesNothingInEitherWindow)
 {
     for (QDialog* window : std::initializer_list<QDialog*>{&aboutBio, &aboutBox}) {

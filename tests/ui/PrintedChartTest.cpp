@@ -45,7 +45,8 @@ TEST(PrintedChart, TheCurveTakesOneStepPerPrinterDot)
     ChartPrintout page{QStringLiteral("Anna ( 4/8/1981 )"), QStringLiteral("June 6, 1998"), {}};
     page.state.ChartBirth = {1981, 4, 8};
     page.state.ChartView = {1998, 6, 6};
-    page.state.ShowEmotional = page.state.ShowPhysical = page.state.ShowIntuitive = false;
+    page.state.shown = {};
+    page.state.show(Cycle::Intellectual, true);
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
