@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev                       # Widgets, PrintSupport, Test, platform plugins
+  qt6-base-private-dev               # the platform's accessibility switch, for the widget tests
   libfontconfig-dev                  # the font configuration, read early at start-up
   libx11-dev libxdamage-dev          # the bench program that watches start-up on a display
   fonts-liberation                   # metric twins of Arial and Times New Roman

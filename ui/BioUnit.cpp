@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 #include "chart/MonthChart.h"
 #include "chart/QtChartStyle.h"
+#include "controls/CalendarSteps.h"
 #include "controls/Clock.h"
 #include "controls/QtDate.h"
 #include "controls/RepeatTimer.h"
@@ -20,7 +21,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -29,6 +32,7 @@
 #include <QStatusBar>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace cyclo {
 
@@ -61,17 +65,50 @@ const QColor kLegendShadow(128, 128, 128);
 
 constexpr const char* kWindowCaption = kProgramName;
 
+// The frame that shows the paint area has the keyboard focus.
+constexpr int kFocusFrameWidth = 2;
+
+// The keys that step the viewed day while the chart has the focus: Left and
+// Right a day, Page Up and Page Down a month, with Ctrl a year.
+std::optional<CalendarStep> stepForKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    const bool plain = held == Qt::NoModifier;
+    const bool ctrl = held == Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_Left:
+        return plain ? std::optional(CalendarStep::PrevDay) : std::nullopt;
+    case Qt::Key_Right:
+        return plain ? std::optional(CalendarStep::NextDay) : std::nullopt;
+    case Qt::Key_PageUp:
+        return plain  ? std::optional(CalendarStep::PrevMonth)
+               : ctrl ? std::optional(CalendarStep::PrevYear)
+                      : std::nullopt;
+    case Qt::Key_PageDown:
+        return plain  ? std::optional(CalendarStep::NextMonth)
+               : ctrl ? std::optional(CalendarStep::NextYear)
+                      : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
 // The paint area: hands its painter to the window, which draws the whole
-// area in one copy, so nothing needs to be erased first.
+// area in one copy, so nothing needs to be erased first. Tab reaches it (a
+// click does not, so the mouse works the window as before); with the focus
+// it shows a frame along its edges and passes the day-stepping keys on.
 class PaintBox : public QWidget
 {
 public:
     using Paint = std::function<void(QPainter&, QSize)>;
+    using Step = std::function<void(CalendarStep)>;
 
-    PaintBox(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
+    PaintBox(Paint paint, Step step, QWidget* parent)
+        : QWidget(parent), paint_(std::move(paint)), step_(std::move(step))
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:
@@ -79,10 +116,46 @@ protected:
     {
         QPainter painter(this);
         paint_(painter, size());
+        if (hasFocus())
+            drawFocusFrame(painter);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (const auto step = stepForKey(event->key(), event->modifiers())) {
+            step_(*step);
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
     }
 
 private:
+    // In the highlight colour, over the chart's outer margin.
+    void drawFocusFrame(QPainter& painter) const
+    {
+        const QColor colour = palette().color(QPalette::Highlight);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, kFocusFrameWidth, colour);
+        painter.fillRect(0, h - kFocusFrameWidth, w, kFocusFrameWidth, colour);
+        painter.fillRect(0, 0, kFocusFrameWidth, h, colour);
+        painter.fillRect(w - kFocusFrameWidth, 0, kFocusFrameWidth, h, colour);
+    }
+
     Paint paint_;
+    Step step_;
 };
 
 // Screen readers announce the paint area as a chart; its name and the
@@ -188,6 +261,8 @@ void TBioForm::createLegend()
             QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())),
             legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
+        // The caption beside a box says which curve it switches.
+        box->setAccessibleName(caption->text());
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
         caption->setShadowPos(ShadowLabel::ShadowPosition::spRightBottom);
@@ -214,8 +289,9 @@ void TBioForm::createChartColumn()
     NameLabel = makeTitle("NameLabel", 16, toQColor(kNavy));
     DateLabel = makeTitle("DateLabel", 18, toQColor(kMaroon));
 
-    PaintBox1 = new PaintBox(
-        [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);
+    PaintBox1 =
+        new PaintBox([this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); },
+                     [this](CalendarStep step) { PaintBox1StepDay(step); }, chartColumn_);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setAccessibleName(QStringLiteral("Biorhythm chart"));
 }
@@ -261,7 +337,9 @@ void TBioForm::connectEvents()
     setTabOrder(checkBoxes_[0], checkBoxes_[1]);
     setTabOrder(checkBoxes_[1], checkBoxes_[2]);
     setTabOrder(checkBoxes_[2], checkBoxes_[3]);
-    setTabOrder(checkBoxes_[3], BackBitBtn);
+    // The chart follows the legend, so its keys are one Tab away from it.
+    setTabOrder(checkBoxes_[3], PaintBox1);
+    setTabOrder(PaintBox1, BackBitBtn);
     setTabOrder(BackBitBtn, PrintBtn);
 }
 
@@ -349,6 +427,19 @@ void TBioForm::MonthCalendar1Click()
     DateEdit3Change();
 }
 
+// A day, month or year step from the chart's keys: the calendar selects the
+// day reached and the window shows it as after a click on that day. A step
+// past the calendar's first or last day does nothing.
+void TBioForm::PaintBox1StepDay(CalendarStep step)
+{
+    const QDate date = steppedDate(CalendarDate(), step);
+    if (!date.isValid() || date < MonthCalendar1->minimumDate() ||
+        date > MonthCalendar1->maximumDate())
+        return;
+    MonthCalendar1->setSelectedDate(date);
+    MonthCalendar1Click();
+}
+
 void TBioForm::MonthCalendar1GetMonthInfo()
 {
     // The first request of a burst starts the timer; later ones while it
@@ -376,8 +467,11 @@ void TBioForm::checkBoxClick(int index)
 void TBioForm::showDayTexts()
 {
     dayLine_->setText(DayLineOf(chart_));
-    PaintBox1->setAccessibleDescription(
-        ChartDescription(NameLabel->text(), DateLabel->text(), chart_));
+    // Screen readers speak every change of the chart's description while it
+    // has the focus, so an unchanged one is not set again.
+    const QString description = ChartDescription(NameLabel->text(), DateLabel->text(), chart_);
+    if (description != PaintBox1->accessibleDescription())
+        PaintBox1->setAccessibleDescription(description);
 }
 
 void TBioForm::CheckBox1Click()

@@ -6,6 +6,7 @@
 #include "register/PersonRegister.h"
 #include "ui/CompErgUnit.h"
 #include "ui/FormSupport.h"
+#include "ui/ScreenReader.h"
 #include "ui/SeparatorLine.h"
 
 #include <QComboBox>
@@ -72,6 +73,9 @@ void TCompForm::createFields()
     };
     P1Combo = makeList("P1Combo", kP1Combo);
     P2Combo = makeList("P2Combo", kP2Combo);
+    // Screen readers name each list by its label.
+    P1Combo->setAccessibleName(FieldName(person1Label_->text()));
+    P2Combo->setAccessibleName(FieldName(person2Label_->text()));
 
     new SeparatorLine(this, kSeparatorRow);
 }

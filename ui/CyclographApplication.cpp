@@ -1,6 +1,7 @@
 #include "ui/CyclographApplication.h"
 
 #include "assets/Artwork.h"
+#include "controls/Accessibility.h"
 #include "ui/FontWarmUp.h"
 
 #include <QFont>
@@ -43,6 +44,8 @@ void CyclographApplication::setUp()
     substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QApplication::setWindowIcon(Artwork::programIcon());
     Artwork::installIconTheme();
+    // Before the first window: screen readers may ask for a control at once.
+    installControlsAccessibility();
 }
 
 bool CyclographApplication::notify(QObject* receiver, QEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/MonthCalendar.h"
 
+#include "calendar/DateTextRules.h"
 #include "controls/Clock.h"
 #include "controls/DevicePixels.h"
 
@@ -93,6 +94,8 @@ MonthCalendar::MonthCalendar(const Clock& clock, QWidget* parent)
     plainDay.setForeground(palette().color(QPalette::Text));
     setWeekdayTextFormat(Qt::Saturday, plainDay);
     setWeekdayTextFormat(Qt::Sunday, plainDay);
+    // The years every date of the program lies in.
+    setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     createTodayLine();
     keepOutOfTabChain();
     connectNavigation();

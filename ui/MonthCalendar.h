@@ -3,7 +3,8 @@
 // numbers, today circled and named on a line under the grid, that reports
 // every click (days, month arrows, today line) and asks for the month
 // information whenever the displayed month changes. Like the classic month
-// calendar, paging to another month takes the selection along.
+// calendar, paging to another month takes the selection along. It shows the
+// years 1 to 9999, the years of the date entry field.
 
 #include <QCalendarWidget>
 

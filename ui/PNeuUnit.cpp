@@ -5,6 +5,7 @@
 #include "controls/ShadowLabel.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
+#include "ui/ScreenReader.h"
 #include "ui/SeparatorLine.h"
 
 #include <QDate>
@@ -68,6 +69,9 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
     GebdateEdit->setNumGlyphs(2);
     GebdateEdit->setYearDigits(TYearDigits::dyFour);
     GebdateEdit->setFieldText(QString::fromLatin1(kStartingBirthDate));
+    // Screen readers name each field by its label.
+    NameEdit->setAccessibleName(FieldName(nameLabel_->text()));
+    GebdateEdit->setAccessibleName(FieldName(birthdayLabel_->text()));
 
     new SeparatorLine(this, kSeparatorRow);
 }

@@ -1,5 +1,8 @@
 // main() of the widget test programs: one QApplication for all tests, on the
-// offscreen platform unless the caller chose another.
+// offscreen platform unless the caller chose another, with the controls'
+// accessibility installed as the program installs it at start-up.
+
+#include "controls/Accessibility.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,5 +15,6 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    cyclo::installControlsAccessibility();
     return RUN_ALL_TESTS();
 }

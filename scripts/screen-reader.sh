@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# Walks a blind user's round through the program with Orca, the screen
+# reader, listening, and prints what Orca said. Runs on a virtual X display
+# with openbox, in a D-Bus session of its own with the accessibility bus,
+# in a temporary working folder holding two persons:
+#   the main window, then the person list (Tab), down and up in it;
+#   the chart opened (Enter), the legend (Tab), the chart (Tab), a day, a
+#   month and a year stepped there (Right, Page Down, Ctrl+Page Down), Back;
+#   the new-person dialog: its two fields, then Cancel;
+#   a comparison of the two persons and its result.
+# Orca needs no sound: it writes every utterance to its debug file as a line
+# with "SPEECH OUTPUT:", which this script prints under the step it belongs to.
+#
+#   scripts/screen-reader.sh [--display NUMBER] [--log FILE]
+#     --display  the X display to use (default 95)
+#     --log      keep Orca's whole debug file there
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+number=95
+keep_log=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --display) number=$2; shift 2 ;;
+    --log) keep_log=$2; shift 2 ;;
+    *) echo "usage: $0 [--display NUMBER] [--log FILE]" >&2; exit 2 ;;
+  esac
+done
+build=${CYCLO_BUILD_DIR:-$root/build/default}
+
+# Inside the D-Bus session the script runs itself again with this set.
+if [ -z "${CYCLO_SCREEN_READER_SESSION:-}" ]; then
+  source "$root/scripts/display-session.sh"
+  "$root/scripts/deps.sh"
+  display_packages
+  packages=(orca at-spi2-core dbus dbus-x11)
+  missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' ||
+      missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}"
+  fi
+  if [ ! -d "$build" ]; then
+    cmake --preset default -S "$root" >/dev/null
+  fi
+  cmake --build "$build" --target cyclograph >/dev/null
+  args=(--display "$number")
+  [ -n "$keep_log" ] && args+=(--log "$(realpath -m "$keep_log")")
+  CYCLO_SCREEN_READER_SESSION=1 exec dbus-run-session -- "$0" "${args[@]}"
+fi
+
+source "$root/scripts/display-session.sh"
+program="$build/ui/cyclograph"
+work=$(mktemp -d /tmp/cyclo-orca-XXXXXX)
+log="$work/orca.log"
+bus_pid=""
+orca_pid=""
+program_pid=""
+cleanup() {
+  local pid
+  for pid in "$program_pid" "$orca_pid" "$bus_pid"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
+  display_stop
+  [ -n "$keep_log" ] && [ -f "$log" ] && cp "$log" "$keep_log"
+  rm -rf "$work"
+  return 0
+}
+
+# --- the person file: count, then 100 records of 48 bytes -------------------
+
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
+
+# A record: name length, 40 name bytes (ASCII here), a filler byte, year,
+# month and day.
+record() {
+  local name=$1 year=$2 month=$3 day=$4
+  printf "$(printf '\\x%02x' ${#name})"
+  printf '%s' "$name"
+  head -c $((40 - ${#name} + 1)) /dev/zero
+  printf "$(le16 "$year")$(le16 "$month")$(le16 "$day")"
+}
+
+{
+  printf '\x02\x00\x00\x00'
+  record "Anna Berger" 1970 3 5
+  record "Max Keller" 1985 11 23
+  head -c $((98 * 48)) /dev/zero
+} >"$work/personen.dat"
+
+# --- the session ----------------------------------------------------------------
+
+display_start "$number"
+trap cleanup EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus_pid=$!
+sleep 1
+HOME="$work" orca --replace --debug-file="$log" >/dev/null 2>&1 &
+orca_pid=$!
+# Orca is listening once it has said its welcome.
+for _ in $(seq 150); do
+  grep -q 'SPEECH OUTPUT' "$log" 2>/dev/null && break
+  sleep 0.2
+done
+
+(cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  "$program" >/dev/null 2>&1) &
+program_pid=$!
+
+main_title='^Quellant Cyclograph 2\.0$'
+wait_window() {
+  local title=$1 id
+  for _ in $(seq 100); do
+    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null |
+      tail -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window \"$title\" appeared" >&2
+  return 1
+}
+
+# Prints what Orca said since the last call, under a heading.
+said_lines=0
+hear() {
+  local heading=$1 total
+  sleep 1.5
+  total=$(wc -l <"$log")
+  echo "== $heading"
+  tail -n +"$((said_lines + 1))" "$log" | head -n "$((total - said_lines))" |
+    grep 'SPEECH OUTPUT:' | sed -e "s/^.*SPEECH OUTPUT: /  /" || true
+  said_lines=$total
+}
+
+# A key, or keys, pressed slowly enough for Orca to speak each.
+press() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 1
+  done
+}
+
+main=$(wait_window "$main_title")
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+hear "the main window opens"
+
+press Tab Tab Tab
+hear "Tab into the person list"
+press Down Up
+hear "Down and Up in the list"
+
+press Return
+sleep 1
+hear "Enter opens the chart"
+press Tab
+hear "Tab to the second legend box"
+press Tab Tab Tab
+hear "Tab on to the chart"
+press Right
+hear "Right: the next day"
+press Page_Down
+hear "Page Down: the next month"
+press ctrl+Page_Down
+hear "Ctrl+Page Down: the next year"
+press alt+b
+hear "Back to the main window"
+
+press alt+n
+wait_window '^New person$' >/dev/null
+hear "New: the new-person dialog"
+press Tab
+hear "Tab to the birthday"
+press Escape
+hear "Esc cancels"
+
+press alt+c
+wait_window '^Compare persons$' >/dev/null
+hear "Compare: the two persons"
+press Tab
+hear "Tab to the second person"
+press Return
+wait_window '^Result of the comparison$' >/dev/null
+hear "Enter compares"
+press Return
+hear "OK closes the result"
+
+press Escape
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
