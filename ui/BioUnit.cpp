@@ -436,7 +436,7 @@ void TBioForm::PaintBox1StepDay(CalendarStep step)
     if (!date.isValid() || date < MonthCalendar1->minimumDate() ||
         date > MonthCalendar1->maximumDate())
         return;
-    MonthCalendar1->setSelectedDate(date);
+    MonthCalendar1->selectDateFromOutside(date);
     MonthCalendar1Click();
 }
 

@@ -74,8 +74,8 @@ void TCompForm::createFields()
     P1Combo = makeList("P1Combo", kP1Combo);
     P2Combo = makeList("P2Combo", kP2Combo);
     // Screen readers name each list by its label.
-    P1Combo->setAccessibleName(FieldName(person1Label_->text()));
-    P2Combo->setAccessibleName(FieldName(person2Label_->text()));
+    NameByLabel(*P1Combo, person1Label_->text());
+    NameByLabel(*P2Combo, person2Label_->text());
 
     new SeparatorLine(this, kSeparatorRow);
 }

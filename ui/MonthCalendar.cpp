@@ -4,9 +4,11 @@
 #include "controls/Clock.h"
 #include "controls/DevicePixels.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <algorithm>
@@ -109,6 +111,21 @@ QDate MonthCalendar::today() const
 QString MonthCalendar::todayText() const
 {
     return QStringLiteral("Today: ") + locale().toString(today(), QLocale::ShortFormat);
+}
+
+void MonthCalendar::selectDateFromOutside(QDate date)
+{
+    auto* grid = findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+    if (grid == nullptr || grid->hasFocus()) {
+        setSelectedDate(date);
+        return;
+    }
+    {
+        // The grid learns of its new current cell from these signals.
+        const QSignalBlocker quiet(grid->selectionModel());
+        setSelectedDate(date);
+    }
+    grid->viewport()->update();
 }
 
 void MonthCalendar::createTodayLine()

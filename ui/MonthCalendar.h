@@ -23,6 +23,11 @@ public:
     // The text of the today line, e.g. "Today: 6/6/98".
     [[nodiscard]] QString todayText() const;
 
+    // Selects `date` for a control that keeps the focus, as setSelectedDate
+    // does, except that the grid does not tell screen readers that it took
+    // the focus (its view does so whenever its current cell moves).
+    void selectDateFromOutside(QDate date);
+
 signals:
     // A click on a day, on a month arrow or on the today line, after the
     // calendar has acted on it.

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 
@@ -61,6 +64,24 @@ void markRole(QWidget& widget, int role)
     QAccessible::installFactory(MarkedWidgetFactory);
 }
 
+// Sends the accessibility focus news of the widget it watches as the focus
+// arrives, before the widget's own handling of the focus.
+class FocusFirst : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+            QAccessibleEvent focus(watched, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void AnnounceAsWindow(QWidget& window)
@@ -71,6 +92,25 @@ void AnnounceAsWindow(QWidget& window)
 void HideFromScreenReaders(QWidget& picture)
 {
     markRole(picture, kHidden);
+}
+
+void NameByLabel(QWidget& field, const QString& caption)
+{
+    const QString name = FieldName(caption);
+    field.setAccessibleName(name);
+    if (field.parentWidget() == nullptr)
+        return;
+    // Hidden, it takes no room and no paint; screen readers find it as the
+    // label of its buddy.
+    auto* label = new QLabel(name, field.parentWidget());
+    label->setObjectName(field.objectName() + QStringLiteral("Label"));
+    label->setBuddy(&field);
+    label->hide();
+}
+
+void AnnounceFocusFirst(QWidget& field)
+{
+    field.installEventFilter(new FocusFirst(&field));
 }
 
 QString FieldName(const QString& caption)

@@ -21,4 +21,16 @@ void HideFromScreenReaders(QWidget& picture);
 // names the field "Birthday".
 [[nodiscard]] QString FieldName(const QString& caption);
 
+// Names `field` by the caption of the label in front of it, for screen
+// readers that read a field's label rather than its name (they read a drop-down
+// list's name as its chosen line): the field's name, and a label for it that
+// only screen readers see.
+void NameByLabel(QWidget& field, const QString& caption);
+
+// A line edit tells screen readers of its caret and selection before it tells
+// them that it took the focus, and they then move along with it silently,
+// speaking only its text. This makes `field` tell of the focus first, so its
+// name is spoken when Tab reaches it.
+void AnnounceFocusFirst(QWidget& field);
+
 } // namespace cyclo

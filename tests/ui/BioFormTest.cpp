@@ -691,6 +691,9 @@ TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
     auto* chart = child<QWidget>(*form, "PaintBox1");
     chart->setFocus(Qt::TabFocusReason);
 
+    auto* grid = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(grid, nullptr);
+
     test::AccessibleEvents news;
     QTest::keyClick(chart, Qt::Key_Right);
     auto told = news.of(QAccessible::DescriptionChanged, chart);
@@ -698,6 +701,10 @@ TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
     EXPECT_EQ(told.back().description,
               QStringLiteral("Anna ( 4/8/1981 ), June 7, 1998: Intellectual -19 %  "
                              "Emotional -62 %  Physical -40 %  Intuitive -16 %"));
+    // The calendar's grid follows without claiming the focus, which stays
+    // with the chart for the screen reader too.
+    EXPECT_TRUE(news.of(QAccessible::Focus, grid).empty());
+    EXPECT_EQ(grid->model()->data(grid->currentIndex()).toString(), QStringLiteral("7"));
 
     // A month step tells it once, and the timer that follows the calendar's
     // new month has nothing new to tell.
@@ -717,6 +724,12 @@ TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
     news.clear();
     QTest::keyClick(chart, Qt::Key_Right);
     EXPECT_TRUE(news.of(QAccessible::DescriptionChanged, chart).empty());
+
+    // The calendar still answers the mouse as before.
+    calendar->setSelectedDate(QDate(1998, 6, 6));
+    clickDay(*calendar, 20);
+    EXPECT_EQ(form->CalendarDate(), QDate(1998, 6, 20));
+    EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("June 20, 1998"));
 }
 
 TEST_F(BioFormTest, LaidOutAsDesignedAndFollowingTheWindowSize)

@@ -7,6 +7,7 @@
 #include "register/PersonRegister.h"
 #include "support/AccessibleEvents.h"
 #include "support/TempDir.h"
+#include "ui/PNeuUnit.h"
 #include "ui/ProgramWindows.h"
 
 #include <QAccessible>
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <vector>
 
 namespace cyclo {
 namespace {
@@ -139,13 +141,16 @@ TEST_F(ScreenReaderTest, EachLegendBoxIsNamedByItsCaption)
     }
 }
 
+// Screen readers read a drop-down list's name as its chosen line, and take
+// the field's label from its label relation.
 TEST_F(ScreenReaderTest, EveryFieldIsNamedByItsLabel)
 {
+    windows->compForm().FillPersons(persons);
     const struct
     {
         QWidget* field;
         QAccessible::Role role;
-        const char* name;
+        const char* label;
     } cases[] = {
         {part<QLineEdit>(windows->pneuForm(), "NameEdit"), QAccessible::EditableText, "Name"},
         {part<TDateEdit>(windows->pneuForm(), "GebdateEdit"), QAccessible::EditableText,
@@ -154,11 +159,49 @@ TEST_F(ScreenReaderTest, EveryFieldIsNamedByItsLabel)
         {part<QComboBox>(windows->compForm(), "P2Combo"), QAccessible::ComboBox, "Person 2"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.label);
         QAccessibleInterface* field = accessible(c.field);
         EXPECT_EQ(field->role(), c.role);
-        EXPECT_EQ(field->text(QAccessible::Name), QString::fromLatin1(c.name));
+        EXPECT_EQ(c.field->accessibleName(), QString::fromLatin1(c.label));
+        const auto labels = field->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.front().first->text(QAccessible::Name), QString::fromLatin1(c.label));
+        // The label is for screen readers only: the window shows its own.
+        EXPECT_TRUE(labels.front().first->state().invisible);
     }
+    EXPECT_EQ(accessible(part<QComboBox>(windows->compForm(), "P2Combo"))->text(QAccessible::Value),
+              QStringLiteral("Bernd ( 12/24/1975 )"));
+}
+
+// A field that holds a text tells of the focus before its caret and
+// selection, so that a screen reader speaks its name.
+TEST_F(ScreenReaderTest, TabIntoAFilledFieldTellsOfTheFocusFirst)
+{
+    TPNeuForm& dialog = windows->pneuForm();
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* name = part<QLineEdit>(dialog, "NameEdit");
+    auto* date = part<TDateEdit>(dialog, "GebdateEdit");
+    name->setText(QStringLiteral("Clara"));
+    date->setFocus(Qt::TabFocusReason);
+
+    for (QWidget* field : {static_cast<QWidget*>(name), static_cast<QWidget*>(date)}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        AccessibleEvents news;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() != field) // past the buttons, round to the field
+            for (int i = 0; i < 3 && QApplication::focusWidget() != field; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), field);
+        std::vector<QAccessible::Event> about;
+        for (const auto& e : news.events())
+            if (e.object == field)
+                about.push_back(e.type);
+        ASSERT_FALSE(about.empty());
+        EXPECT_EQ(about.front(), QAccessible::Focus);
+    }
+    dialog.hide();
 }
 
 TEST_F(ScreenReaderTest, EnteringThePersonListSpeaksTheSelectedPerson)
