@@ -64,11 +64,15 @@ orca_pid=""
 program_pid=""
 cleanup() {
   local pid
-  for pid in "$program_pid" "$orca_pid" "$bus_pid"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  done
-  display_stop
   [ -n "$keep_log" ] && [ -f "$log" ] && cp "$log" "$keep_log"
+  for pid in "$program_pid" "$orca_pid" "$bus_pid"; do
+    [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; }
+  done
+  sleep 0.5
+  for pid in "$program_pid" "$orca_pid" "$bus_pid"; do
+    [ -n "$pid" ] && { kill -KILL "$pid" 2>/dev/null || true; }
+  done
+  display_stop || true
   rm -rf "$work"
   return 0
 }
@@ -130,7 +134,7 @@ wait_window() {
 said_lines=0
 hear() {
   local heading=$1 total
-  sleep 1.5
+  sleep 2.5
   total=$(wc -l <"$log")
   echo "== $heading"
   tail -n +"$((said_lines + 1))" "$log" | head -n "$((total - said_lines))" |
@@ -149,6 +153,7 @@ press() {
 
 main=$(wait_window "$main_title")
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+sleep 2
 hear "the main window opens"
 
 press Tab Tab Tab

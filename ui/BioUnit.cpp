@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -93,6 +94,65 @@ std::optional<CalendarStep> stepForKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
+// The viewed day as screen readers hear it after a step: a part of the chart,
+// named by the date and the day's values, that takes the focus. Each step
+// makes a new one, which screen readers take for a move of the focus and
+// speak; a change of the chart's own description does not reach them (the
+// accessibility bridge hands them the chart instead of the text).
+class ChartDayAccessible : public QAccessibleInterface
+{
+public:
+    // The part lives no longer than the chart, which deletes it.
+    ChartDayAccessible(QWidget& chart, QString text) : chart_(chart), text_(std::move(text)) {}
+
+    [[nodiscard]] bool isValid() const override { return true; }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override { return chart_.window()->windowHandle(); }
+    [[nodiscard]] QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation /*match*/) const override
+    {
+        return {};
+    }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override
+    {
+        return nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(&chart_);
+    }
+    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override
+    {
+        return -1;
+    }
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? text_ : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    [[nodiscard]] QRect rect() const override
+    {
+        return {chart_.mapToGlobal(QPoint(0, 0)), chart_.size()};
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.focusable = true;
+        s.readOnly = true;
+        s.focused = chart_.hasFocus();
+        s.invisible = !chart_.isVisible();
+        return s;
+    }
+
+private:
+    QWidget& chart_;
+    QString text_;
+};
+
 // The paint area: hands its painter to the window, which draws the whole
 // area in one copy, so nothing needs to be erased first. Tab reaches it (a
 // click does not, so the mouse works the window as before); with the focus
@@ -109,6 +169,36 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::TabFocus);
+    }
+
+    ~PaintBox() override
+    {
+        if (dayId_ != 0)
+            QAccessible::deleteAccessibleInterface(dayId_);
+    }
+
+    PaintBox(const PaintBox&) = delete;
+    PaintBox& operator=(const PaintBox&) = delete;
+
+    // Tells screen readers the viewed day, `text`, as a part of the chart
+    // that takes the focus.
+    void announceDay(const QString& text)
+    {
+        if (!QAccessible::isActive() || !hasFocus())
+            return;
+        const QAccessible::Id previous = dayId_;
+        auto* day = new ChartDayAccessible(*this, text);
+        dayId_ = QAccessible::registerAccessibleInterface(day);
+        QAccessibleEvent focus(day, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+        if (previous != 0)
+            QAccessible::deleteAccessibleInterface(previous);
+    }
+
+    // The viewed day's part, once a step has told of it.
+    [[nodiscard]] QAccessibleInterface* dayInterface() const
+    {
+        return dayId_ != 0 ? QAccessible::accessibleInterface(dayId_) : nullptr;
     }
 
 protected:
@@ -156,14 +246,38 @@ private:
 
     Paint paint_;
     Step step_;
+    QAccessible::Id dayId_ = 0;
 };
 
 // Screen readers announce the paint area as a chart; its name and the
-// description of what it shows are the widget's own.
+// description of what it shows are the widget's own. After a step it holds
+// the viewed day as its one part.
+class ChartAccessibleWidget : public QAccessibleWidget
+{
+public:
+    explicit ChartAccessibleWidget(PaintBox* box) : QAccessibleWidget(box, QAccessible::Chart) {}
+
+    [[nodiscard]] int childCount() const override { return day() != nullptr ? 1 : 0; }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? day() : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child == day() ? 0 : -1;
+    }
+
+private:
+    [[nodiscard]] QAccessibleInterface* day() const
+    {
+        return static_cast<const PaintBox*>(widget())->dayInterface();
+    }
+};
+
 QAccessibleInterface* ChartAccessible(const QString& /*key*/, QObject* object)
 {
     if (auto* box = dynamic_cast<PaintBox*>(object))
-        return new QAccessibleWidget(box, QAccessible::Chart);
+        return new ChartAccessibleWidget(box);
     return nullptr;
 }
 
@@ -438,6 +552,10 @@ void TBioForm::PaintBox1StepDay(CalendarStep step)
         return;
     MonthCalendar1->selectDateFromOutside(date);
     MonthCalendar1Click();
+    QString day = DateLabel->text();
+    if (!dayLine_->text().isEmpty())
+        day += QStringLiteral(": ") + dayLine_->text();
+    static_cast<PaintBox*>(PaintBox1)->announceDay(day);
 }
 
 void TBioForm::MonthCalendar1GetMonthInfo()

@@ -26,6 +26,9 @@ public:
         // event was sent.
         QString name;
         QString description;
+        QAccessible::Role role;
+        // For an event about a part of a widget: the widget.
+        QPointer<QObject> owner;
     };
 
     AccessibleEvents()
@@ -73,6 +76,15 @@ private:
         return recorder;
     }
 
+    static QObject* ownerOf(QAccessibleEvent* event)
+    {
+        if (event->object() != nullptr)
+            return event->object();
+        QAccessibleInterface* iface = event->accessibleInterface();
+        QAccessibleInterface* parent = iface != nullptr ? iface->parent() : nullptr;
+        return parent != nullptr ? parent->object() : nullptr;
+    }
+
     static void record(QAccessibleEvent* event)
     {
         if (live() == nullptr)
@@ -81,7 +93,8 @@ private:
         live()->events_.push_back(
             {event->type(), event->object(), event->child(),
              iface != nullptr ? iface->text(QAccessible::Name) : QString(),
-             iface != nullptr ? iface->text(QAccessible::Description) : QString()});
+             iface != nullptr ? iface->text(QAccessible::Description) : QString(),
+             iface != nullptr ? iface->role() : QAccessible::NoRole, ownerOf(event)});
     }
 
     QAccessible::UpdateHandler previous_ = nullptr;

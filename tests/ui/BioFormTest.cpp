@@ -29,10 +29,12 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace cyclo {
 namespace {
@@ -701,9 +703,22 @@ TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
     EXPECT_EQ(told.back().description,
               QStringLiteral("Anna ( 4/8/1981 ), June 7, 1998: Intellectual -19 %  "
                              "Emotional -62 %  Physical -40 %  Intuitive -16 %"));
-    // The calendar's grid follows without claiming the focus, which stays
-    // with the chart for the screen reader too.
+    // What the screen reader speaks: the viewed day, a part of the chart
+    // that takes the focus. The calendar's grid follows without claiming it.
+    std::vector<test::AccessibleEvents::Event> focus;
+    for (const auto& e : news.events())
+        if (e.type == QAccessible::Focus)
+            focus.push_back(e);
+    ASSERT_EQ(focus.size(), 1U);
+    EXPECT_EQ(focus.back().owner, chart);
+    EXPECT_EQ(focus.back().name,
+              QStringLiteral("June 7, 1998: Intellectual -19 %  Emotional -62 %  Physical -40 %  "
+                             "Intuitive -16 %"));
     EXPECT_TRUE(news.of(QAccessible::Focus, grid).empty());
+    QAccessibleInterface* chartFace = QAccessible::queryAccessibleInterface(chart);
+    ASSERT_EQ(chartFace->childCount(), 1);
+    EXPECT_EQ(chartFace->child(0)->text(QAccessible::Name), focus.back().name);
+    EXPECT_TRUE(chartFace->child(0)->state().focused);
     EXPECT_EQ(grid->model()->data(grid->currentIndex()).toString(), QStringLiteral("7"));
 
     // A month step tells it once, and the timer that follows the calendar's
@@ -715,6 +730,10 @@ TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
     ASSERT_EQ(told.size(), 1U);
     EXPECT_TRUE(
         told.back().description.startsWith(QStringLiteral("Anna ( 4/8/1981 ), July 7, 1998: ")));
+    const auto& spoken = news.events();
+    EXPECT_EQ(std::count_if(spoken.begin(), spoken.end(),
+                            [](const auto& e) { return e.type == QAccessible::Focus; }),
+              1);
 
     // A step that goes nowhere tells nothing.
     news.clear();
