@@ -1,7 +1,10 @@
 #include "ui/ScreenReader.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -64,8 +67,10 @@ void markRole(QWidget& widget, int role)
     QAccessible::installFactory(MarkedWidgetFactory);
 }
 
-// Sends the accessibility focus news of the widget it watches as the focus
-// arrives, before the widget's own handling of the focus.
+// Holds back the focus arriving at the widget it watches until the
+// accessibility news that the widget has the focus is out: Qt sends that news
+// after the widget has handled the focus, and a line edit's handling already
+// tells of its caret and selection.
 class FocusFirst : public QObject
 {
 public:
@@ -74,12 +79,26 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
-            QAccessibleEvent focus(watched, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::FocusIn || passing_ || !QAccessible::isActive())
+            return QObject::eventFilter(watched, event);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* field = static_cast<QWidget*>(watched);
+        QMetaObject::invokeMethod(
+            this,
+            [this, field, reason] {
+                if (!field->hasFocus())
+                    return;
+                QFocusEvent again(QEvent::FocusIn, reason);
+                passing_ = true;
+                QCoreApplication::sendEvent(field, &again);
+                passing_ = false;
+            },
+            Qt::QueuedConnection);
+        return true;
     }
+
+private:
+    bool passing_ = false;
 };
 
 } // namespace
@@ -106,6 +125,22 @@ void NameByLabel(QWidget& field, const QString& caption)
     label->setObjectName(field.objectName() + QStringLiteral("Label"));
     label->setBuddy(&field);
     label->hide();
+}
+
+void KeepChoiceSelected(QComboBox& list)
+{
+    QObject::connect(&list, &QComboBox::currentIndexChanged, &list, [&list](int index) {
+        QItemSelectionModel* lines = list.view()->selectionModel();
+        if (lines == nullptr)
+            return;
+        if (index < 0) {
+            lines->clear();
+            return;
+        }
+        lines->setCurrentIndex(
+            list.model()->index(index, list.modelColumn(), list.rootModelIndex()),
+            QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void AnnounceFocusFirst(QWidget& field)

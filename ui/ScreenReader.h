@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QWidget;
 
 namespace cyclo {
@@ -27,10 +28,15 @@ void HideFromScreenReaders(QWidget& picture);
 // only screen readers see.
 void NameByLabel(QWidget& field, const QString& caption);
 
+// Screen readers read a drop-down list's chosen line from the selection in
+// its list of lines, which Qt keeps only while the list is open. This keeps
+// the chosen line selected there.
+void KeepChoiceSelected(QComboBox& list);
+
 // A line edit tells screen readers of its caret and selection before it tells
 // them that it took the focus, and they then move along with it silently,
-// speaking only its text. This makes `field` tell of the focus first, so its
-// name is spoken when Tab reaches it.
+// speaking only its text. This makes `field` handle the focus once the news is
+// out, so its name is spoken when Tab reaches it.
 void AnnounceFocusFirst(QWidget& field);
 
 } // namespace cyclo

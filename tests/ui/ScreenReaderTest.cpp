@@ -169,7 +169,18 @@ TEST_F(ScreenReaderTest, EveryFieldIsNamedByItsLabel)
         // The label is for screen readers only: the window shows its own.
         EXPECT_TRUE(labels.front().first->state().invisible);
     }
-    EXPECT_EQ(accessible(part<QComboBox>(windows->compForm(), "P2Combo"))->text(QAccessible::Value),
+    // The chosen line is the selected one of the list's lines, open or not.
+    for (const char* name : {"P1Combo", "P2Combo"}) {
+        SCOPED_TRACE(name);
+        auto* combo = part<QComboBox>(windows->compForm(), name);
+        QAccessibleInterface* lines = accessible(combo)->child(0);
+        ASSERT_NE(lines, nullptr);
+        ASSERT_NE(lines->tableInterface(), nullptr);
+        const auto chosen = lines->tableInterface()->selectedCells();
+        ASSERT_EQ(chosen.size(), 1);
+        EXPECT_EQ(chosen.front()->text(QAccessible::Name), combo->currentText());
+    }
+    EXPECT_EQ(part<QComboBox>(windows->compForm(), "P2Combo")->currentText(),
               QStringLiteral("Bernd ( 12/24/1975 )"));
 }
 
@@ -194,6 +205,10 @@ TEST_F(ScreenReaderTest, TabIntoAFilledFieldTellsOfTheFocusFirst)
             for (int i = 0; i < 3 && QApplication::focusWidget() != field; ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), field);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field == date ? date->selectedText() : name->selectedText(),
+                  field == date ? date->text() : name->text())
+            << "Tab selects the text, after the news";
         std::vector<QAccessible::Event> about;
         for (const auto& e : news.events())
             if (e.object == field)
