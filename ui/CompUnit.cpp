@@ -76,8 +76,8 @@ void TCompForm::createFields()
     // Screen readers name each list by its label.
     NameByLabel(*P1Combo, person1Label_->text());
     NameByLabel(*P2Combo, person2Label_->text());
-    KeepChoiceSelected(*P1Combo);
-    KeepChoiceSelected(*P2Combo);
+    DescribeByChoice(*P1Combo);
+    DescribeByChoice(*P2Combo);
 
     new SeparatorLine(this, kSeparatorRow);
 }

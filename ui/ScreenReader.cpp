@@ -1,6 +1,5 @@
 #include "ui/ScreenReader.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -127,20 +126,10 @@ void NameByLabel(QWidget& field, const QString& caption)
     label->hide();
 }
 
-void KeepChoiceSelected(QComboBox& list)
+void DescribeByChoice(QComboBox& list)
 {
-    QObject::connect(&list, &QComboBox::currentIndexChanged, &list, [&list](int index) {
-        QItemSelectionModel* lines = list.view()->selectionModel();
-        if (lines == nullptr)
-            return;
-        if (index < 0) {
-            lines->clear();
-            return;
-        }
-        lines->setCurrentIndex(
-            list.model()->index(index, list.modelColumn(), list.rootModelIndex()),
-            QItemSelectionModel::ClearAndSelect);
-    });
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list,
+                     [&list](const QString& line) { list.setAccessibleDescription(line); });
 }
 
 void AnnounceFocusFirst(QWidget& field)

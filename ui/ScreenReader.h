@@ -28,10 +28,11 @@ void HideFromScreenReaders(QWidget& picture);
 // only screen readers see.
 void NameByLabel(QWidget& field, const QString& caption);
 
-// Screen readers read a drop-down list's chosen line from the selection in
-// its list of lines, which Qt keeps only while the list is open. This keeps
-// the chosen line selected there.
-void KeepChoiceSelected(QComboBox& list);
+// A screen reader that takes a drop-down list's name from its label finds its
+// chosen line nowhere else (Qt offers it as the list's name, or through a
+// selection interface that this Qt lacks). This keeps the chosen line as the
+// list's description, which is read after the label.
+void DescribeByChoice(QComboBox& list);
 
 // A line edit tells screen readers of its caret and selection before it tells
 // them that it took the focus, and they then move along with it silently,
