@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>

@@ -49,6 +49,8 @@ public:
         : QWidget(parent), calendar_(calendar), onClick_(std::move(onClick))
     {
         setObjectName(QStringLiteral("TodayLine"));
+        // Screen readers read the line as it reads.
+        setAccessibleName(calendar_.todayText());
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);

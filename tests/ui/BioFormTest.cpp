@@ -441,6 +441,8 @@ TEST_F(BioFormTest, TheTodayLineNamesTodayAndAClickOnItGoesBackToToday)
     QSignalSpy refreshed(form.get(), &TBioForm::refreshed);
     auto* todayLine = child<QWidget>(*calendar, "TodayLine");
     EXPECT_TRUE(calendar->todayText().startsWith(QStringLiteral("Today: ")));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(todayLine)->text(QAccessible::Name),
+              calendar->todayText());
     QTest::mouseClick(todayLine, Qt::LeftButton, {}, todayLine->rect().center());
     EXPECT_EQ(form->CalendarDate(), kToday);
     EXPECT_EQ(refreshed.count(), 1);
