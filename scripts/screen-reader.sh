@@ -9,7 +9,8 @@
 #   the new-person dialog: its two fields, then Cancel;
 #   a comparison of the two persons and its result.
 # Orca needs no sound: it writes every utterance to its debug file as a line
-# with "SPEECH OUTPUT:", which this script prints under the step it belongs to.
+# with "SPEECH OUTPUT:" and the time, which this script prints under the step
+# it followed.
 #
 #   scripts/screen-reader.sh [--display NUMBER] [--log FILE]
 #     --display  the X display to use (default 95)
@@ -130,16 +131,24 @@ wait_window() {
   return 1
 }
 
-# Prints what Orca said since the last call, under a heading.
-said_lines=0
-hear() {
-  local heading=$1 total
-  sleep 2.5
-  total=$(wc -l <"$log")
-  echo "== $heading"
-  tail -n +"$((said_lines + 1))" "$log" | head -n "$((total - said_lines))" |
-    grep 'SPEECH OUTPUT:' | sed -e "s/^.*SPEECH OUTPUT: /  /" || true
-  said_lines=$total
+# Each step starts with a heading and the time; Orca's debug file stamps
+# every utterance with the time it was spoken (the file is written in
+# blocks, so it is read once, at the end).
+headings=()
+starts=()
+step() {
+  headings+=("$1")
+  starts+=("$(date +%H:%M:%S.%6N)")
+}
+
+# Prints what Orca said, each utterance under the step it followed.
+report() {
+  local i
+  for i in "${!headings[@]}"; do
+    echo "== ${headings[$i]}"
+    grep 'SPEECH OUTPUT:' "$log" | awk -v from="${starts[$i]}" -v to="${starts[$((i + 1))]:-99}" \
+      '$1 >= from && $1 < to' | sed -e "s/^.*SPEECH OUTPUT: /  /" -e "s/{'established': False}//"
+  done
 }
 
 # A key, or keys, pressed slowly enough for Orca to speak each.
@@ -147,55 +156,61 @@ press() {
   local key
   for key in "$@"; do
     xdotool key --clearmodifiers "$key"
-    sleep 1
+    sleep 1.5
   done
 }
 
+step "the main window opens"
 main=$(wait_window "$main_title")
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 2
-hear "the main window opens"
 
+step "Tab into the person list"
 press Tab Tab Tab
-hear "Tab into the person list"
+step "Down and Up in the list"
 press Down Up
-hear "Down and Up in the list"
 
+step "Enter opens the chart"
 press Return
 sleep 1
-hear "Enter opens the chart"
+step "Tab to the second legend box"
 press Tab
-hear "Tab to the second legend box"
+step "Tab on to the chart"
 press Tab Tab Tab
-hear "Tab on to the chart"
+step "Right: the next day"
 press Right
-hear "Right: the next day"
+step "Page Down: the next month"
 press Page_Down
-hear "Page Down: the next month"
+step "Ctrl+Page Down: the next year"
 press ctrl+Page_Down
-hear "Ctrl+Page Down: the next year"
+step "Back to the main window"
 press alt+b
-hear "Back to the main window"
 
+step "New: the new-person dialog"
 press alt+n
 wait_window '^New person$' >/dev/null
-hear "New: the new-person dialog"
+step "Tab to the birthday"
 press Tab
-hear "Tab to the birthday"
+step "Esc cancels"
 press Escape
-hear "Esc cancels"
 
+step "Compare: the two persons"
 press alt+c
 wait_window '^Compare persons$' >/dev/null
-hear "Compare: the two persons"
+step "Tab to the second person"
 press Tab
-hear "Tab to the second person"
+step "Enter compares"
 press Return
 wait_window '^Result of the comparison$' >/dev/null
-hear "Enter compares"
+step "OK closes the result"
 press Return
-hear "OK closes the result"
+sleep 2
 
 press Escape
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
+# Orca writes out what it has buffered when it ends.
+kill "$orca_pid" 2>/dev/null || true
+wait "$orca_pid" 2>/dev/null || true
+orca_pid=""
+report
