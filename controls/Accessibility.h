@@ -27,8 +27,8 @@ QAccessibleInterface* accessibleFactoryFor(const QString& className, QObject* ob
     return widget != nullptr ? new I(widget) : nullptr;
 }
 
-// Installs the factories of the controls in this folder; each control calls
-// it when it is created.
+// Installs the factories of the controls in this folder. The application
+// calls it once at start-up, before the first control is created.
 void installControlsAccessibility();
 
 } // namespace cyclo

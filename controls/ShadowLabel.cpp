@@ -1,8 +1,8 @@
 #include "controls/ShadowLabel.h"
 
-#include "controls/Accessibility.h"
 #include "controls/DevicePixels.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,7 +27,6 @@ ShadowLabel::ShadowLabel(QWidget* parent) : ShadowLabel(QString(), parent) {}
 
 ShadowLabel::ShadowLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
 {
-    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applyAutoSize();

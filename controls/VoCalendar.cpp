@@ -1,10 +1,11 @@
 #include "controls/VoCalendar.h"
 
-#include "controls/Accessibility.h"
+#include "controls/CalendarSteps.h"
 #include "controls/Clock.h"
 #include "controls/DevicePixels.h"
 #include "controls/RegionalSettings.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,7 +36,6 @@ int sundayBasedWeekday(QDate date)
 TVoCalendar::TVoCalendar(const Clock& clock, const RegionalSettings& settings, QWidget* parent)
     : QWidget(parent), clock_(clock), settings_(settings), date_(clock.today())
 {
-    installControlsAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     RefreshDays();
 }
@@ -116,51 +116,38 @@ void TVoCalendar::RefreshDays()
 
 void TVoCalendar::NextDay()
 {
-    if (date_.day() < date_.daysInMonth())
-        setDay(date_.day() + 1);
-    else
-        changeDate(date_.addDays(1));
+    stepTo(steppedDate(date_, CalendarStep::NextDay));
 }
 
 void TVoCalendar::PrevDay()
 {
-    if (date_.day() > 1)
-        setDay(date_.day() - 1);
-    else
-        changeDate(date_.addDays(-1));
+    stepTo(steppedDate(date_, CalendarStep::PrevDay));
 }
 
 void TVoCalendar::StepMonth(int delta)
 {
-    if (delta == 0)
-        return;
-    const int day = date_.day();
-    // From the month's last day one step forward, or from its first day one
-    // step back, lands in the neighbouring month.
-    const QDate reached = delta > 0
-                              ? QDate(date_.year(), date_.month(), date_.daysInMonth()).addDays(1)
-                              : QDate(date_.year(), date_.month(), 1).addDays(-1);
-    if (!inYearRange(reached))
-        return;
-    changeDate(QDate(reached.year(), reached.month(), std::min(day, reached.daysInMonth())));
+    if (delta != 0)
+        stepTo(steppedDate(date_, delta > 0 ? CalendarStep::NextMonth : CalendarStep::PrevMonth));
 }
 
 void TVoCalendar::NextYear()
 {
-    const int day = QDate::isLeapYear(date_.year()) && date_.month() == 2 && date_.day() == 29
-                        ? 28
-                        : date_.day();
-    changeDate(QDate(date_.year() + 1, date_.month(), day));
+    stepTo(steppedDate(date_, CalendarStep::NextYear));
 }
 
 void TVoCalendar::PrevYear()
 {
-    if (date_.year() <= kMinYear)
-        return;
-    const int day = QDate::isLeapYear(date_.year()) && date_.month() == 2 && date_.day() == 29
-                        ? 28
-                        : date_.day();
-    changeDate(QDate(date_.year() - 1, date_.month(), day));
+    stepTo(steppedDate(date_, CalendarStep::PrevYear));
+}
+
+// A step inside the shown month sets the day, as the user's own choice of a
+// day does; any other step moves the whole date.
+void TVoCalendar::stepTo(QDate date)
+{
+    if (date.isValid() && date.year() == date_.year() && date.month() == date_.month())
+        setDay(date.day());
+    else
+        changeDate(date);
 }
 
 void TVoCalendar::Today()

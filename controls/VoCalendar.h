@@ -109,6 +109,7 @@ protected:
 
 private:
     void changeDate(QDate date);
+    void stepTo(QDate date);
     [[nodiscard]] QPoint cellOfDay(int day) const;
     void selectCellUnder(const QPoint& pos);
 

@@ -1,7 +1,5 @@
 #include "controls/VoSpeedButton.h"
 
-#include "controls/Accessibility.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -106,7 +104,6 @@ QSize devicePictureSize(const QImage& picture, qreal ratio)
 TVoSpeedButton::TVoSpeedButton(QWidget* parent)
     : QWidget(parent), timer_(std::make_unique<QtRepeatTimer>())
 {
-    installControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     timer_->setCallback([this] { onRepeatTimer(); });

@@ -12,6 +12,7 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev                       # Widgets, PrintSupport, Test, platform plugins
+  qt6-base-private-dev               # the platform's accessibility switch, for the widget tests
   libfontconfig-dev                  # the font configuration, read early at start-up
   fonts-liberation                   # metric twins of Arial and Times New Roman
 )

@@ -4,6 +4,7 @@
 #include "ui/BevelPanel.h"
 #include "ui/FormSupport.h"
 #include "ui/ProductVersion.h"
+#include "ui/ScreenReader.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,7 @@ void TAboutBox::createPanel()
     Panel1->setGeometry(kPanel);
 
     auto* icon = new QLabel(Panel1);
+    HideFromScreenReaders(*icon);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(kProgramIcon);
     icon->setScaledContents(true);

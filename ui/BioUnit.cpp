@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 #include "chart/MonthChart.h"
 #include "chart/QtChartStyle.h"
+#include "controls/CalendarSteps.h"
 #include "controls/Clock.h"
 #include "controls/QtDate.h"
 #include "controls/RepeatTimer.h"
@@ -20,7 +21,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -29,6 +32,7 @@
 #include <QStatusBar>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace cyclo {
 
@@ -62,17 +66,139 @@ const QColor kLegendShadow(128, 128, 128);
 
 constexpr const char* kWindowCaption = kProgramName;
 
+// The frame that shows the paint area has the keyboard focus.
+constexpr int kFocusFrameWidth = 2;
+
+// The keys that step the viewed day while the chart has the focus: Left and
+// Right a day, Page Up and Page Down a month, with Ctrl a year.
+std::optional<CalendarStep> stepForKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    const bool plain = held == Qt::NoModifier;
+    const bool ctrl = held == Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_Left:
+        return plain ? std::optional(CalendarStep::PrevDay) : std::nullopt;
+    case Qt::Key_Right:
+        return plain ? std::optional(CalendarStep::NextDay) : std::nullopt;
+    case Qt::Key_PageUp:
+        return plain  ? std::optional(CalendarStep::PrevMonth)
+               : ctrl ? std::optional(CalendarStep::PrevYear)
+                      : std::nullopt;
+    case Qt::Key_PageDown:
+        return plain  ? std::optional(CalendarStep::NextMonth)
+               : ctrl ? std::optional(CalendarStep::NextYear)
+                      : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The viewed day as screen readers hear it after a step: a part of the chart,
+// named by the date and the day's values, that takes the focus. Each step
+// makes a new one, which screen readers take for a move of the focus and
+// speak; a change of the chart's own description does not reach them (the
+// accessibility bridge hands them the chart instead of the text).
+class ChartDayAccessible : public QAccessibleInterface
+{
+public:
+    // The part lives no longer than the chart, which deletes it.
+    ChartDayAccessible(QWidget& chart, QString text) : chart_(chart), text_(std::move(text)) {}
+
+    [[nodiscard]] bool isValid() const override { return true; }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override { return chart_.window()->windowHandle(); }
+    [[nodiscard]] QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation /*match*/) const override
+    {
+        return {};
+    }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override
+    {
+        return nullptr;
+    }
+    [[nodiscard]] QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(&chart_);
+    }
+    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override
+    {
+        return -1;
+    }
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? text_ : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    [[nodiscard]] QRect rect() const override
+    {
+        return {chart_.mapToGlobal(QPoint(0, 0)), chart_.size()};
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.focusable = true;
+        s.readOnly = true;
+        s.focused = chart_.hasFocus();
+        s.invisible = !chart_.isVisible();
+        return s;
+    }
+
+private:
+    QWidget& chart_;
+    QString text_;
+};
+
 // The paint area: hands its painter to the window, which draws the whole
-// area in one copy, so nothing needs to be erased first.
+// area in one copy, so nothing needs to be erased first. Tab reaches it (a
+// click does not, so the mouse works the window as before); with the focus
+// it shows a frame along its edges and passes the day-stepping keys on.
 class PaintBox : public QWidget
 {
 public:
     using Paint = std::function<void(QPainter&, QSize)>;
+    using Step = std::function<void(CalendarStep)>;
 
-    PaintBox(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
+    PaintBox(Paint paint, Step step, QWidget* parent)
+        : QWidget(parent), paint_(std::move(paint)), step_(std::move(step))
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+    ~PaintBox() override
+    {
+        if (dayId_ != 0)
+            QAccessible::deleteAccessibleInterface(dayId_);
+    }
+
+    PaintBox(const PaintBox&) = delete;
+    PaintBox& operator=(const PaintBox&) = delete;
+
+    // Tells screen readers the viewed day, `text`, as a part of the chart
+    // that takes the focus.
+    void announceDay(const QString& text)
+    {
+        if (!QAccessible::isActive() || !hasFocus())
+            return;
+        const QAccessible::Id previous = dayId_;
+        auto* day = new ChartDayAccessible(*this, text);
+        dayId_ = QAccessible::registerAccessibleInterface(day);
+        QAccessibleEvent focus(day, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+        if (previous != 0)
+            QAccessible::deleteAccessibleInterface(previous);
+    }
+
+    // The viewed day's part, once a step has told of it.
+    [[nodiscard]] QAccessibleInterface* dayInterface() const
+    {
+        return dayId_ != 0 ? QAccessible::accessibleInterface(dayId_) : nullptr;
     }
 
 protected:
@@ -80,18 +206,78 @@ protected:
     {
         QPainter painter(this);
         paint_(painter, size());
+        if (hasFocus())
+            drawFocusFrame(painter);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (const auto step = stepForKey(event->key(), event->modifiers())) {
+            step_(*step);
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
     }
 
 private:
+    // In the highlight colour, over the chart's outer margin.
+    void drawFocusFrame(QPainter& painter) const
+    {
+        const QColor colour = palette().color(QPalette::Highlight);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, kFocusFrameWidth, colour);
+        painter.fillRect(0, h - kFocusFrameWidth, w, kFocusFrameWidth, colour);
+        painter.fillRect(0, 0, kFocusFrameWidth, h, colour);
+        painter.fillRect(w - kFocusFrameWidth, 0, kFocusFrameWidth, h, colour);
+    }
+
     Paint paint_;
+    Step step_;
+    QAccessible::Id dayId_ = 0;
 };
 
 // Screen readers announce the paint area as a chart; its name and the
-// description of what it shows are the widget's own.
+// description of what it shows are the widget's own. After a step it holds
+// the viewed day as its one part.
+class ChartAccessibleWidget : public QAccessibleWidget
+{
+public:
+    explicit ChartAccessibleWidget(PaintBox* box) : QAccessibleWidget(box, QAccessible::Chart) {}
+
+    [[nodiscard]] int childCount() const override { return day() != nullptr ? 1 : 0; }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? day() : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child == day() ? 0 : -1;
+    }
+
+private:
+    [[nodiscard]] QAccessibleInterface* day() const
+    {
+        return static_cast<const PaintBox*>(widget())->dayInterface();
+    }
+};
+
 QAccessibleInterface* ChartAccessible(const QString& /*key*/, QObject* object)
 {
     if (auto* box = dynamic_cast<PaintBox*>(object))
-        return new QAccessibleWidget(box, QAccessible::Chart);
+        return new ChartAccessibleWidget(box);
     return nullptr;
 }
 
@@ -185,6 +371,8 @@ void TBioForm::createLegend()
             QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())),
             legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
+        // The caption beside a box says which curve it switches.
+        box->setAccessibleName(caption->text());
         caption->setTextColor(toQColor(entry.colour));
         caption->setShadowColor(kLegendShadow);
         caption->setShadowPos(ShadowLabel::ShadowPosition::spRightBottom);
@@ -211,8 +399,9 @@ void TBioForm::createChartColumn()
     NameLabel = makeTitle("NameLabel", 16, toQColor(kNavy));
     DateLabel = makeTitle("DateLabel", 18, toQColor(kMaroon));
 
-    PaintBox1 = new PaintBox(
-        [this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); }, chartColumn_);
+    PaintBox1 =
+        new PaintBox([this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); },
+                     [this](CalendarStep step) { PaintBox1StepDay(step); }, chartColumn_);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setAccessibleName(QStringLiteral("Biorhythm chart"));
 }
@@ -253,7 +442,9 @@ void TBioForm::connectEvents()
 
     for (std::size_t i = 1; i < checkBoxes_.size(); ++i)
         setTabOrder(checkBoxes_[i - 1], checkBoxes_[i]);
-    setTabOrder(checkBoxes_.back(), BackBitBtn);
+    // The chart follows the legend, so its keys are one Tab away from it.
+    setTabOrder(checkBoxes_.back(), PaintBox1);
+    setTabOrder(PaintBox1, BackBitBtn);
     setTabOrder(BackBitBtn, PrintBtn);
 }
 
@@ -341,6 +532,23 @@ void TBioForm::MonthCalendar1Click()
     DateEdit3Change();
 }
 
+// A day, month or year step from the chart's keys: the calendar selects the
+// day reached and the window shows it as after a click on that day. A step
+// past the calendar's first or last day does nothing.
+void TBioForm::PaintBox1StepDay(CalendarStep step)
+{
+    const QDate date = steppedDate(CalendarDate(), step);
+    if (!date.isValid() || date < MonthCalendar1->minimumDate() ||
+        date > MonthCalendar1->maximumDate())
+        return;
+    MonthCalendar1->selectDateFromOutside(date);
+    MonthCalendar1Click();
+    QString day = DateLabel->text();
+    if (!dayLine_->text().isEmpty())
+        day += QStringLiteral(": ") + dayLine_->text();
+    static_cast<PaintBox*>(PaintBox1)->announceDay(day);
+}
+
 void TBioForm::MonthCalendar1GetMonthInfo()
 {
     // The first request of a burst starts the timer; later ones while it
@@ -368,8 +576,11 @@ void TBioForm::checkBoxClick(int index)
 void TBioForm::showDayTexts()
 {
     dayLine_->setText(DayLineOf(chart_));
-    PaintBox1->setAccessibleDescription(
-        ChartDescription(NameLabel->text(), DateLabel->text(), chart_));
+    // Screen readers speak every change of the chart's description while it
+    // has the focus, so an unchanged one is not set again.
+    const QString description = ChartDescription(NameLabel->text(), DateLabel->text(), chart_);
+    if (description != PaintBox1->accessibleDescription())
+        PaintBox1->setAccessibleDescription(description);
 }
 
 void TBioForm::BackBitBtnClick()

@@ -9,6 +9,7 @@
 #include "calendar/DayNumbering.h"
 #include "chart/ChartState.h"
 #include "chart/QtChartSurface.h"
+#include "controls/CalendarSteps.h"
 #include "controls/RepeatTimer.h"
 #include "ui/FormSupport.h"
 
@@ -94,6 +95,7 @@ private:
     void showDayTexts();
     void redrawChart();
     void PaintBox1Paint(QPainter& painter, QSize size);
+    void PaintBox1StepDay(CalendarStep step);
 
     const PersonRegister& persons_;
     const Clock& clock_;

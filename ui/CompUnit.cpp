@@ -6,6 +6,7 @@
 #include "register/PersonRegister.h"
 #include "ui/CompErgUnit.h"
 #include "ui/FormSupport.h"
+#include "ui/ScreenReader.h"
 #include "ui/SeparatorLine.h"
 
 #include <QComboBox>
@@ -69,6 +70,11 @@ void TCompForm::createFields()
     };
     P1Combo = makeList("P1Combo", kP1Combo);
     P2Combo = makeList("P2Combo", kP2Combo);
+    // Screen readers name each list by its label.
+    NameByLabel(*P1Combo, person1Label_->text());
+    NameByLabel(*P2Combo, person2Label_->text());
+    DescribeByChoice(*P1Combo);
+    DescribeByChoice(*P2Combo);
 
     new SeparatorLine(this, kSeparatorRow);
 }

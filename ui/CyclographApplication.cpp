@@ -1,6 +1,7 @@
 #include "ui/CyclographApplication.h"
 
 #include "assets/Artwork.h"
+#include "controls/Accessibility.h"
 #include "ui/FontWarmUp.h"
 
 #include <QFont>
@@ -116,6 +117,8 @@ void CyclographApplication::setUp()
     QApplication::setPalette(programPalette());
     QApplication::setWindowIcon(Artwork::programIcon());
     Artwork::installIconTheme();
+    // Before the first window: screen readers may ask for a control at once.
+    installControlsAccessibility();
 }
 
 bool CyclographApplication::notify(QObject* receiver, QEvent* event)

@@ -1,11 +1,14 @@
 #include "ui/MonthCalendar.h"
 
+#include "calendar/DateTextRules.h"
 #include "controls/Clock.h"
 #include "controls/DevicePixels.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <algorithm>
@@ -46,6 +49,8 @@ public:
         : QWidget(parent), calendar_(calendar), onClick_(std::move(onClick))
     {
         setObjectName(QStringLiteral("TodayLine"));
+        // Screen readers read the line as it reads.
+        setAccessibleName(calendar_.todayText());
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);
@@ -93,6 +98,8 @@ MonthCalendar::MonthCalendar(const Clock& clock, QWidget* parent)
     plainDay.setForeground(palette().color(QPalette::Text));
     setWeekdayTextFormat(Qt::Saturday, plainDay);
     setWeekdayTextFormat(Qt::Sunday, plainDay);
+    // The years every date of the program lies in.
+    setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     createTodayLine();
     keepOutOfTabChain();
     connectNavigation();
@@ -106,6 +113,21 @@ QDate MonthCalendar::today() const
 QString MonthCalendar::todayText() const
 {
     return QStringLiteral("Today: ") + locale().toString(today(), QLocale::ShortFormat);
+}
+
+void MonthCalendar::selectDateFromOutside(QDate date)
+{
+    auto* grid = findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+    if (grid == nullptr || grid->hasFocus()) {
+        setSelectedDate(date);
+        return;
+    }
+    {
+        // The grid learns of its new current cell from these signals.
+        const QSignalBlocker quiet(grid->selectionModel());
+        setSelectedDate(date);
+    }
+    grid->viewport()->update();
 }
 
 void MonthCalendar::createTodayLine()

@@ -3,7 +3,8 @@
 // numbers, today circled and named on a line under the grid, that reports
 // every click (days, month arrows, today line) and asks for the month
 // information whenever the displayed month changes. Like the classic month
-// calendar, paging to another month takes the selection along.
+// calendar, paging to another month takes the selection along. It shows the
+// years 1 to 9999, the years of the date entry field.
 
 #include <QCalendarWidget>
 
@@ -21,6 +22,11 @@ public:
     [[nodiscard]] QDate today() const;
     // The text of the today line, e.g. "Today: 6/6/98".
     [[nodiscard]] QString todayText() const;
+
+    // Selects `date` for a control that keeps the focus, as setSelectedDate
+    // does, except that the grid does not tell screen readers that it took
+    // the focus (its view does so whenever its current cell moves).
+    void selectDateFromOutside(QDate date);
 
 signals:
     // A click on a day, on a month arrow or on the today line, after the

@@ -7,6 +7,7 @@
 #include "register/PersonRegister.h"
 #include "ui/CyclographApplication.h"
 #include "ui/FormSupport.h"
+#include "ui/ScreenReader.h"
 #include "ui/SeparatorLine.h"
 
 #include <QDate>
@@ -64,6 +65,12 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
     GebdateEdit->setNumGlyphs(2);
     GebdateEdit->setYearDigits(TYearDigits::dyFour);
     GebdateEdit->setFieldText(QString::fromLatin1(kStartingBirthDate));
+    // Screen readers name each field by its label, and speak the name when
+    // Tab reaches a field that holds a text.
+    NameByLabel(*NameEdit, nameLabel_->text());
+    NameByLabel(*GebdateEdit, birthdayLabel_->text());
+    AnnounceFocusFirst(*NameEdit);
+    AnnounceFocusFirst(*GebdateEdit);
 
     new SeparatorLine(this, kSeparatorRow);
 }

@@ -15,9 +15,12 @@
 #include "ui/GlyphButton.h"
 #include "ui/PNeuUnit.h"
 #include "ui/ProductVersion.h"
+#include "ui/ScreenReader.h"
 #include "ui/WholePixelFrame.h"
 
+#include <QAccessible>
 #include <QDate>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,6 +78,44 @@ public:
     }
 };
 
+// The person list. Entering it speaks the selected person, as moving to a
+// person with the arrow keys does; without a selection it speaks the list.
+class PersonListBox : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusInEvent(event);
+        // The window tells screen readers that the list has the focus after
+        // this handler; the selected person follows that news.
+        QMetaObject::invokeMethod(this, &PersonListBox::announceSelected, Qt::QueuedConnection);
+    }
+
+private:
+    void announceSelected()
+    {
+        const QList<QListWidgetItem*> chosen = selectedItems();
+        if (!hasFocus() || chosen.isEmpty())
+            return;
+        // The keys go on from the selected person.
+        if (currentItem() != chosen.first())
+            setCurrentItem(chosen.first(), QItemSelectionModel::NoUpdate);
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+        QAccessibleTableInterface* table = list != nullptr ? list->tableInterface() : nullptr;
+        QAccessibleInterface* line = table != nullptr ? table->cellAt(currentRow(), 0) : nullptr;
+        if (line == nullptr)
+            return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(list->indexOfChild(line));
+        QAccessible::updateAccessibility(&focus);
+    }
+};
+
 QString applicationTitle()
 {
     return QString::fromLatin1(kApplicationTitle);
@@ -100,6 +141,8 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     setTabOrderAndFocus();
 
     FormCreate();
+    // The program's window, which screen readers should not call a dialog.
+    AnnounceAsWindow(*this);
 }
 
 void TPersonForm::createTitleBand()
@@ -126,6 +169,7 @@ void TPersonForm::createPictureColumn()
     frame->setGeometry(kPictureFrame);
 
     auto* picture = new QLabel(frame);
+    HideFromScreenReaders(*picture);
     picture->setObjectName(QStringLiteral("Picture"));
     picture->setGeometry(kPicture);
     picture->setPixmap(Artwork::mainPicture());
@@ -153,7 +197,7 @@ void TPersonForm::createListArea()
     auto* group = new QGroupBox(QStringLiteral("List of persons"), listArea_);
     group->setGeometry(kGroupBox);
 
-    PersonList = new QListWidget(group);
+    PersonList = new PersonListBox(group);
     PersonList->setObjectName(QStringLiteral("PersonList"));
     PersonList->setGeometry(kPersonList);
     PersonList->setSelectionMode(QAbstractItemView::SingleSelection);

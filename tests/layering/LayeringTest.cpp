@@ -8,6 +8,9 @@
 //   controls  includes calendar and assets;
 //   ui        may include anything.
 // Every include of a header of ours names its folder ("chart/MonthChart.h").
+// Inside a folder the includes run one way too: a file pair (Name.h and
+// Name.cpp) never includes a header that leads back to it, so every part of
+// a folder builds on the parts below it.
 
 #include <algorithm>
 #include <filesystem>
@@ -41,6 +44,58 @@ bool mayUseQt(const std::string& folder, const std::string& fileName)
     return true;
 }
 
+// A file pair's name: its path under the root without the extension.
+using Part = std::string;
+
+struct Include
+{
+    std::string file;   // "folder/File.cpp"
+    std::string target; // "folder/Other.h"
+};
+
+Part partOf(const std::string& path)
+{
+    return fs::path(path).replace_extension().generic_string();
+}
+
+// Whether `to` is reached from `from` through the includes inside the folders.
+bool leadsTo(const std::map<Part, std::set<Part>>& includes, const Part& from, const Part& to)
+{
+    std::set<Part> seen;
+    std::vector<Part> open{from};
+    while (!open.empty()) {
+        const Part part = open.back();
+        open.pop_back();
+        if (part == to)
+            return true;
+        if (!seen.insert(part).second)
+            continue;
+        if (const auto found = includes.find(part); found != includes.end())
+            open.insert(open.end(), found->second.begin(), found->second.end());
+    }
+    return false;
+}
+
+// The includes inside one folder that lead back to the including file pair.
+std::vector<std::string> CircleFaults(const std::vector<Include>& inside)
+{
+    std::map<Part, std::set<Part>> includes;
+    for (const Include& include : inside) {
+        const Part from = partOf(include.file);
+        const Part to = partOf(include.target);
+        if (from != to)
+            includes[from].insert(to);
+    }
+    std::vector<std::string> faults;
+    for (const Include& include : inside) {
+        const Part from = partOf(include.file);
+        const Part to = partOf(include.target);
+        if (from != to && leadsTo(includes, to, from))
+            faults.push_back(include.file + ": " + include.target + " leads back to " + from);
+    }
+    return faults;
+}
+
 // One line per include that breaks a rule, "folder/File.cpp: why", sorted.
 std::vector<std::string> LayeringFaults(const fs::path& root)
 {
@@ -50,6 +105,7 @@ std::vector<std::string> LayeringFaults(const fs::path& root)
     for (const auto& [folder, allowed] : kMayInclude) {
         if (!fs::is_directory(root / folder))
             continue;
+        std::vector<Include> inside;
         for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
             const fs::path& file = entry.path();
             if (!entry.is_regular_file() ||
@@ -70,6 +126,8 @@ std::vector<std::string> LayeringFaults(const fs::path& root)
                     const std::string targetFolder = target.substr(0, slash);
                     if (kMayInclude.contains(targetFolder) && !allowed.contains(targetFolder))
                         faults.push_back(name + ": " + folder + " must not include " + target);
+                    if (targetFolder == folder)
+                        inside.push_back({name, target});
                 } else if (std::regex_search(line, match, qtHeader) &&
                            !mayUseQt(folder, file.filename().string())) {
                     faults.push_back(name + ": " + folder + " must not include the Qt header <" +
@@ -77,6 +135,8 @@ std::vector<std::string> LayeringFaults(const fs::path& root)
                 }
             }
         }
+        const std::vector<std::string> circles = CircleFaults(inside);
+        faults.insert(faults.end(), circles.begin(), circles.end());
     }
     std::sort(faults.begin(), faults.end());
     return faults;
@@ -103,6 +163,11 @@ TEST(LayeringTest, EachBrokenRuleIsFound)
          {"chart/MonthChart.cpp: chart must not include the Qt header <QImage>",
           "register/Cp1252.cpp: register must not include the Qt header <QtCore/QString>"}},
         {"controls-to-ui", {"controls/Field.cpp: controls must not include ui/BioUnit.h"}},
+        {"controls-circle",
+         {"controls/Field.cpp: controls/Setup.h leads back to controls/Field",
+          "controls/Setup.cpp: controls/Field.h leads back to controls/Setup",
+          "controls/Setup.cpp: controls/Style.h leads back to controls/Setup",
+          "controls/Style.h: controls/Field.h leads back to controls/Style"}},
         {"qt-surface-ok", {}},
     };
     for (const auto& c : cases) {

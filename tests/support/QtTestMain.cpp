@@ -1,5 +1,6 @@
 // main() of the widget test programs: one QApplication for all tests, on the
-// offscreen platform unless the caller chose another.
+// offscreen platform unless the caller chose another, with the controls'
+// accessibility installed as the program installs it at start-up.
 //
 // CYCLO_TEST_DESKTOP runs the tests as on a desktop: "wayland" natively on a
 // Wayland compositor, "gtk3" offscreen under GNOME's platform theme with GTK's
@@ -7,6 +8,8 @@
 // wayland platform, or GTK, which opens a display of its own) needs a
 // compositor. Without one the program starts offscreen, so that its tests
 // can still be listed, and skips every test.
+
+#include "controls/Accessibility.h"
 
 #include <QApplication>
 #include <QFont>
@@ -66,5 +69,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    cyclo::installControlsAccessibility();
     return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include "controls/QtDate.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
+#include "support/AccessibleEvents.h"
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
 #include "ui/BioUnit.h"
@@ -28,10 +29,12 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace cyclo {
 namespace {
@@ -438,6 +441,8 @@ TEST_F(BioFormTest, TheTodayLineNamesTodayAndAClickOnItGoesBackToToday)
     QSignalSpy refreshed(form.get(), &TBioForm::refreshed);
     auto* todayLine = child<QWidget>(*calendar, "TodayLine");
     EXPECT_TRUE(calendar->todayText().startsWith(QStringLiteral("Today: ")));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(todayLine)->text(QAccessible::Name),
+              calendar->todayText());
     QTest::mouseClick(todayLine, Qt::LeftButton, {}, todayLine->rect().center());
     EXPECT_EQ(form->CalendarDate(), kToday);
     EXPECT_EQ(refreshed.count(), 1);
@@ -486,6 +491,266 @@ TEST_F(BioFormTest, FocusStartsOnTheFirstCheckBoxAndTabNeverReachesTheCalendar)
         EXPECT_FALSE(calendar->isAncestorOf(focused) || focused == calendar)
             << focused->objectName().toStdString();
     }
+}
+
+TEST_F(BioFormTest, TabGoesFromTheLegendToTheChartAndOnToTheButtons)
+{
+    open(1);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const char* const order[] = {"CheckBox1", "CheckBox2",  "CheckBox3", "CheckBox4",
+                                 "PaintBox1", "BackBitBtn", "PrintBtn",  "CheckBox1"};
+    ASSERT_EQ(QApplication::focusWidget(), child<QWidget>(*form, order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(order[i]));
+    }
+    // A click on the chart leaves the focus where it was.
+    QTest::mouseClick(child<QWidget>(*form, "PaintBox1"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(*form, "CheckBox1"));
+}
+
+TEST_F(BioFormTest, AFocusFrameShowsOnlyWhileTheChartHasTheFocus)
+{
+    open(1);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* chart = child<QWidget>(*form, "PaintBox1");
+    const QImage unfocused = chartImage(*form);
+
+    chart->setFocus(Qt::TabFocusReason);
+    const QImage focused = chartImage(*form);
+    const QRgb highlight = chart->palette().color(QPalette::Highlight).rgb();
+    const int w = focused.width();
+    const int h = focused.height();
+    for (const QPoint edge : {QPoint(0, 0), QPoint(w / 2, 1), QPoint(w - 1, h / 2),
+                              QPoint(w / 2, h - 2), QPoint(1, h - 1)}) {
+        SCOPED_TRACE(testing::Message() << edge.x() << "," << edge.y());
+        EXPECT_EQ(focused.pixel(edge), highlight);
+    }
+    // Inside the frame the chart is the same.
+    const QRect inside(2, 2, w - 4, h - 4);
+    EXPECT_EQ(focused.copy(inside), unfocused.copy(inside));
+
+    child<QWidget>(*form, "BackBitBtn")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(chartImage(*form), unfocused);
+}
+
+// Left and Right step a day, Page Up and Page Down a month, with Ctrl a year,
+// by the drop-down calendar's rules; the window then shows the day as after
+// a click on it. Anna was born on 8 April 1981.
+TEST_F(BioFormTest, TheChartsKeysStepTheDayWithinTheCalendarsYears)
+{
+    struct Case
+    {
+        const char* what;
+        QDate from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QDate to;
+        const char* dateText;
+    };
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Case cases[] = {
+        {"Right over a month's end",
+         {1999, 1, 31},
+         Qt::Key_Right,
+         none,
+         {1999, 2, 1},
+         "February 1, 1999"},
+        {"Right over a year's end",
+         {1998, 12, 31},
+         Qt::Key_Right,
+         none,
+         {1999, 1, 1},
+         "January 1, 1999"},
+        {"Left back over a year's start",
+         {1999, 1, 1},
+         Qt::Key_Left,
+         none,
+         {1998, 12, 31},
+         "December 31, 1998"},
+        {"Page Down from 31 January",
+         {2001, 1, 31},
+         Qt::Key_PageDown,
+         none,
+         {2001, 2, 28},
+         "February 28, 2001"},
+        {"Page Up from 31 March",
+         {2000, 3, 31},
+         Qt::Key_PageUp,
+         none,
+         {2000, 2, 29},
+         "February 29, 2000"},
+        {"Ctrl+Page Down from 29 February",
+         {2000, 2, 29},
+         Qt::Key_PageDown,
+         ctrl,
+         {2001, 2, 28},
+         "February 28, 2001"},
+        {"Ctrl+Page Up from 29 February",
+         {2000, 2, 29},
+         Qt::Key_PageUp,
+         ctrl,
+         {1999, 2, 28},
+         "February 28, 1999"},
+        {"Right on to the calendar's last day",
+         {9999, 12, 30},
+         Qt::Key_Right,
+         none,
+         {9999, 12, 31},
+         "December 31, 9999"},
+        {"Right on the calendar's last day",
+         {9999, 12, 31},
+         Qt::Key_Right,
+         none,
+         {9999, 12, 31},
+         "December 31, 9999"},
+        {"Page Down in its last month",
+         {9999, 12, 1},
+         Qt::Key_PageDown,
+         none,
+         {9999, 12, 1},
+         "December 1, 9999"},
+        {"Ctrl+Page Down in its last year",
+         {9999, 1, 1},
+         Qt::Key_PageDown,
+         ctrl,
+         {9999, 1, 1},
+         "January 1, 9999"},
+        {"Left on to the calendar's first day",
+         {1, 1, 2},
+         Qt::Key_Left,
+         none,
+         {1, 1, 1},
+         "January 1, 1"},
+        {"Left on the calendar's first day",
+         {1, 1, 1},
+         Qt::Key_Left,
+         none,
+         {1, 1, 1},
+         "January 1, 1"},
+        {"Page Up in its first month",
+         {1, 1, 20},
+         Qt::Key_PageUp,
+         none,
+         {1, 1, 20},
+         "January 20, 1"},
+        {"Ctrl+Page Up in its first year",
+         {1, 12, 31},
+         Qt::Key_PageUp,
+         ctrl,
+         {1, 12, 31},
+         "December 31, 1"},
+        {"Shift+Right is no step",
+         {1999, 1, 31},
+         Qt::Key_Right,
+         Qt::ShiftModifier,
+         {1999, 1, 31},
+         "January 31, 1999"},
+    };
+    open(1);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* chart = child<QWidget>(*form, "PaintBox1");
+    chart->setFocus(Qt::TabFocusReason);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        calendar->setSelectedDate(c.from);
+        form->ShowPerson(1);
+        timer->advance(TBioForm::kTimer1IntervalMs);
+        QSignalSpy refreshed(form.get(), &TBioForm::refreshed);
+
+        ModalAnswer noBox([](QWidget* modal) { modal->close(); });
+        QTest::keyClick(chart, c.key, c.modifiers);
+        EXPECT_FALSE(noBox.answered());
+
+        EXPECT_EQ(form->CalendarDate(), c.to);
+        EXPECT_EQ(form->Chart().ChartView, toYmd(c.to));
+        EXPECT_EQ(refreshed.count(), c.to == c.from ? 0 : 1);
+        EXPECT_EQ(labelText(*form, "DateLabel"), QString::fromLatin1(c.dateText));
+        const qint64 dayOfLife = QDate(1981, 4, 8).daysTo(c.to) + 1;
+        EXPECT_EQ(labelText(*form, "LiveDays"),
+                  QString::number(dayOfLife) + QStringLiteral(". day of live"));
+        expectBandOnDay(chartImage(*form), c.to.day(), c.to.daysInMonth());
+        const QString stepped = dayLine(*form);
+
+        // The status line is the one the day shows when the chart opens on it.
+        timer->advance(TBioForm::kTimer1IntervalMs);
+        form->ShowPerson(1);
+        EXPECT_EQ(dayLine(*form), stepped);
+        EXPECT_EQ(chart->accessibleDescription(), QStringLiteral("Anna ( 4/8/1981 ), ") +
+                                                      QString::fromLatin1(c.dateText) +
+                                                      QStringLiteral(": ") + stepped);
+    }
+}
+
+TEST_F(BioFormTest, AStepTellsScreenReadersTheNewDateAndTheDaysValues)
+{
+    open(1);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* chart = child<QWidget>(*form, "PaintBox1");
+    chart->setFocus(Qt::TabFocusReason);
+
+    auto* grid = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(grid, nullptr);
+
+    test::AccessibleEvents news;
+    QTest::keyClick(chart, Qt::Key_Right);
+    auto told = news.of(QAccessible::DescriptionChanged, chart);
+    ASSERT_EQ(told.size(), 1U);
+    EXPECT_EQ(told.back().description,
+              QStringLiteral("Anna ( 4/8/1981 ), June 7, 1998: Intellectual -19 %  "
+                             "Emotional -62 %  Physical -40 %  Intuitive -16 %"));
+    // What the screen reader speaks: the viewed day, a part of the chart
+    // that takes the focus. The calendar's grid follows without claiming it.
+    std::vector<test::AccessibleEvents::Event> focus;
+    for (const auto& e : news.events())
+        if (e.type == QAccessible::Focus)
+            focus.push_back(e);
+    ASSERT_EQ(focus.size(), 1U);
+    EXPECT_EQ(focus.back().owner, chart);
+    EXPECT_EQ(focus.back().name,
+              QStringLiteral("June 7, 1998: Intellectual -19 %  Emotional -62 %  Physical -40 %  "
+                             "Intuitive -16 %"));
+    EXPECT_TRUE(news.of(QAccessible::Focus, grid).empty());
+    QAccessibleInterface* chartFace = QAccessible::queryAccessibleInterface(chart);
+    ASSERT_EQ(chartFace->childCount(), 1);
+    EXPECT_EQ(chartFace->child(0)->text(QAccessible::Name), focus.back().name);
+    EXPECT_TRUE(chartFace->child(0)->state().focused);
+    EXPECT_EQ(grid->model()->data(grid->currentIndex()).toString(), QStringLiteral("7"));
+
+    // A month step tells it once, and the timer that follows the calendar's
+    // new month has nothing new to tell.
+    news.clear();
+    QTest::keyClick(chart, Qt::Key_PageDown);
+    timer->advance(TBioForm::kTimer1IntervalMs);
+    told = news.of(QAccessible::DescriptionChanged, chart);
+    ASSERT_EQ(told.size(), 1U);
+    EXPECT_TRUE(
+        told.back().description.startsWith(QStringLiteral("Anna ( 4/8/1981 ), July 7, 1998: ")));
+    const auto& spoken = news.events();
+    EXPECT_EQ(std::count_if(spoken.begin(), spoken.end(),
+                            [](const auto& e) { return e.type == QAccessible::Focus; }),
+              1);
+
+    // A step that goes nowhere tells nothing.
+    news.clear();
+    calendar->setSelectedDate(QDate(9999, 12, 31));
+    form->ShowPerson(1);
+    timer->advance(TBioForm::kTimer1IntervalMs);
+    news.clear();
+    QTest::keyClick(chart, Qt::Key_Right);
+    EXPECT_TRUE(news.of(QAccessible::DescriptionChanged, chart).empty());
+
+    // The calendar still answers the mouse as before.
+    calendar->setSelectedDate(QDate(1998, 6, 6));
+    clickDay(*calendar, 20);
+    EXPECT_EQ(form->CalendarDate(), QDate(1998, 6, 20));
+    EXPECT_EQ(labelText(*form, "DateLabel"), QStringLiteral("June 20, 1998"));
 }
 
 TEST_F(BioFormTest, LaidOutAsDesignedAndFollowingTheWindowSize)

@@ -1,0 +1,3 @@
+#include "controls/Field.h"
+
+#include "controls/Setup.h"

@@ -1,0 +1,4 @@
+#include "controls/Setup.h"
+
+#include "controls/Field.h"
+#include "controls/Style.h"
