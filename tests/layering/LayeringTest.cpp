@@ -11,6 +11,7 @@
 // Inside a folder the includes run one way too: a file pair (Name.h and
 // Name.cpp) never includes a header that leads back to it, so every part of
 // a folder builds on the parts below it.
+// docs/DEVELOPING.md says the same in words; change the two together.
 
 #include <algorithm>
 #include <filesystem>
