@@ -50,14 +50,15 @@ if [ -z "${CYCLO_SCREEN_READER_SESSION:-}" ]; then
   if [ ! -d "$build" ]; then
     cmake --preset default -S "$root" >/dev/null
   fi
-  cmake --build "$build" --target cyclograph >/dev/null
+  cmake --build "$build" --target quellant-cyclograph >/dev/null
   args=(--display "$number")
   [ -n "$keep_log" ] && args+=(--log "$(realpath -m "$keep_log")")
   CYCLO_SCREEN_READER_SESSION=1 exec dbus-run-session -- "$0" "${args[@]}"
 fi
 
 source "$root/scripts/display-session.sh"
-program="$build/ui/cyclograph"
+source "$root/scripts/person-file.sh"
+program="$build/ui/quellant-cyclograph"
 work=$(mktemp -d /tmp/cyclo-orca-XXXXXX)
 log="$work/orca.log"
 bus_pid=""
@@ -78,26 +79,7 @@ cleanup() {
   return 0
 }
 
-# --- the person file: count, then 100 records of 48 bytes -------------------
-
-le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
-
-# A record: name length, 40 name bytes (ASCII here), a filler byte, year,
-# month and day.
-record() {
-  local name=$1 year=$2 month=$3 day=$4
-  printf "$(printf '\\x%02x' ${#name})"
-  printf '%s' "$name"
-  head -c $((40 - ${#name} + 1)) /dev/zero
-  printf "$(le16 "$year")$(le16 "$month")$(le16 "$day")"
-}
-
-{
-  printf '\x02\x00\x00\x00'
-  record "Anna Berger" 1970 3 5
-  record "Max Keller" 1985 11 23
-  head -c $((98 * 48)) /dev/zero
-} >"$work/personen.dat"
+write_person_file "$work/personen.dat" "Anna Berger" 1970 3 5 "Max Keller" 1985 11 23
 
 # --- the session ----------------------------------------------------------------
 

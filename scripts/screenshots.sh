@@ -18,6 +18,7 @@ build=${CYCLO_BUILD_DIR:-$root/build/default}
 out="$root/docs/screenshots"
 
 source "$root/scripts/display-session.sh"
+source "$root/scripts/person-file.sh"
 "$root/scripts/deps.sh"
 display_packages
 if [ ! -d "$build" ]; then
@@ -34,36 +35,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-# --- the person file: count, then 100 records of 48 bytes ------------------
-
-# Little-endian bytes of a number as printf escapes.
-le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
-le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) \
-  $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
-
-# A record: name length, 40 name bytes (ASCII here), a filler byte, year,
-# month and day.
-record() {
-  local name=$1 year=$2 month=$3 day=$4
-  printf "$(printf '\\x%02x' ${#name})"
-  printf '%s' "$name"
-  head -c $((40 - ${#name} + 1)) /dev/zero
-  printf "$(le16 "$year")$(le16 "$month")$(le16 "$day")"
-}
-
-write_person_file() {
-  local file=$1
-  {
-    printf "$(le32 4)"
-    record "Anna Berger" 1970 3 5
-    record "Max Keller" 1985 11 23
-    record "Lena Vogt" 1992 7 14
-    record "Paul Richter" 1961 1 30
-    head -c $((96 * 48)) /dev/zero
-  } >"$file"
-  [ "$(stat -c %s "$file")" -eq 4804 ] || { echo "person file is not 4804 bytes" >&2; exit 1; }
-}
 
 # --- windows -------------------------------------------------------------------
 
@@ -173,7 +144,8 @@ open_chart() {
 # --- the run ---------------------------------------------------------------------
 
 mkdir -p "$out"
-write_person_file "$work/personen.dat"
+write_person_file "$work/personen.dat" \
+  "Anna Berger" 1970 3 5 "Max Keller" 1985 11 23 "Lena Vogt" 1992 7 14 "Paul Richter" 1961 1 30
 display_start "$number"
 
 start_program

@@ -224,14 +224,13 @@ private:
     }
 };
 
-void installDialogKeys()
+// Installs an event filter of class F on `target`, owned by it, unless one is
+// there already (known by the filter's object name, F::kName).
+template <class F, class T> void installFilterOnce(T& target)
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr ||
-        application->findChild<QObject*>(QString::fromLatin1(DialogKeys::kName),
-                                         Qt::FindDirectChildrenOnly) != nullptr)
-        return;
-    application->installEventFilter(new DialogKeys(application));
+    if (target.template findChild<QObject*>(QString::fromLatin1(F::kName),
+                                            Qt::FindDirectChildrenOnly) == nullptr)
+        target.installEventFilter(new F(&target));
 }
 
 } // namespace
@@ -266,8 +265,9 @@ void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame)
     else
         window.setFixedSize(frame.clientSize);
     centreOnScreen(window);
-    window.installEventFilter(new ModalHandBack(&window));
-    installDialogKeys();
+    installFilterOnce<ModalHandBack>(window);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        installFilterOnce<DialogKeys>(*application);
 }
 
 QFont FormFont()
@@ -287,9 +287,7 @@ void centreOnScreen(QWidget& window)
     // There the compositor decides, and a move would only be ignored.
     if (windowSystemPlacesWindows())
         return;
-    if (window.findChild<QObject*>(QString::fromLatin1(FrameCentring::kName),
-                                   Qt::FindDirectChildrenOnly) == nullptr)
-        window.installEventFilter(new FrameCentring(&window));
+    installFilterOnce<FrameCentring>(window);
     centreFrame(window, frameMarginsOf(window));
 }
 
