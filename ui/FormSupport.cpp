@@ -31,13 +31,18 @@ QPushButton* makePictureButton(QWidget* parent, ButtonPicture picture, const cha
 }
 
 // The frame around a window's client area, or none while the window system
-// has not told it yet.
+// has not told it yet. While a window manager puts its frame around a new
+// window, the frame can for a moment be reported smaller than the window
+// itself; such a frame is not known yet either.
 QMargins frameMarginsOf(const QWidget& window)
 {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
+        return {};
+    return margins;
 }
 
 // Before its first showing a window has no frame yet; the frame of a window
