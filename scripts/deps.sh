@@ -12,7 +12,6 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev                       # Widgets, PrintSupport, Test, platform plugins
-  qt6-base-private-dev               # the platform's accessibility switch, for the widget tests
   libfontconfig-dev                  # the font configuration, read early at start-up
   fonts-liberation                   # metric twins of Arial and Times New Roman
 )
@@ -21,6 +20,7 @@ run_packages=(
 test_packages=(
   libx11-dev libxdamage-dev          # the bench program that watches start-up on a display
   libgtest-dev libgmock-dev          # unit and widget tests
+  qt6-base-private-dev               # the platform's accessibility switch, for the widget tests
   libbenchmark-dev                   # the bench target
   clang-14 libclang-rt-14-dev        # libFuzzer and the sanitizer runs
   poppler-utils                      # pdftotext and pdftoppm, to read printed pages back in tests
