@@ -1,5 +1,5 @@
-# Installation beyond the program and its icons, the bundles for Windows and
-# macOS, and the Debian package (cpack -G DEB from build/<preset>).
+# Installation beyond the program and its icons on Linux and macOS, and the
+# Debian package (cpack -G DEB from build/<preset>).
 include(GNUInstallDirs)
 
 set(CYCLO_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -42,42 +42,22 @@ if(UNIX AND NOT APPLE)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CYCLO_EXECUTABLE})
 endif()
 
-# --- Windows and macOS bundles --------------------------------------------------
-# The program is a GUI executable without a console on Windows and an .app
-# bundle on macOS. Neither is built on this project's Linux machines.
-set_target_properties(${CYCLO_EXECUTABLE} PROPERTIES WIN32_EXECUTABLE ON MACOSX_BUNDLE ON)
+# --- The macOS bundle -------------------------------------------------------------
+# The program is an .app bundle on macOS; no macOS SDK can be had on this
+# project's machines, so this is never built here. Windows has
+# cmake/WindowsPackaging.cmake.
+set_target_properties(${CYCLO_EXECUTABLE} PROPERTIES MACOSX_BUNDLE ON)
 
-if(WIN32)
-  set(CYCLO_ICO ${PROJECT_SOURCE_DIR}/assets/images/icon/cyclograph.ico)
-  configure_file(${CYCLO_PACKAGING_DIR}/windows/quellant-cyclograph.rc.in
-    ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.rc @ONLY)
-  target_sources(${CYCLO_EXECUTABLE} PRIVATE ${CYCLO_GENERATED_DIR}/${CYCLO_EXECUTABLE}.rc)
-endif()
-
+# After installing, copy Qt's libraries and plugins into the bundle with Qt's
+# own deployment tool, when the Qt kit has one.
 if(APPLE)
-  configure_file(${CYCLO_PACKAGING_DIR}/macos/Info.plist.in
-    ${CYCLO_GENERATED_DIR}/Info.plist @ONLY)
-  set_target_properties(${CYCLO_EXECUTABLE} PROPERTIES
-    MACOSX_BUNDLE_INFO_PLIST ${CYCLO_GENERATED_DIR}/Info.plist)
-endif()
-
-# After installing, copy Qt's libraries and plugins beside the program with
-# Qt's own deployment tool, when the Qt kit has one.
-if(WIN32 OR APPLE)
   get_target_property(cyclo_qmake Qt6::qmake IMPORTED_LOCATION)
   get_filename_component(cyclo_qt_bin ${cyclo_qmake} DIRECTORY)
-  if(WIN32)
-    find_program(CYCLO_DEPLOYQT windeployqt HINTS ${cyclo_qt_bin})
-    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${CYCLO_EXECUTABLE}.exe")
-    set(cyclo_deploy_args --no-translations)
-  else()
-    find_program(CYCLO_DEPLOYQT macdeployqt HINTS ${cyclo_qt_bin})
-    set(cyclo_deployed "\${CMAKE_INSTALL_PREFIX}/${CYCLO_EXECUTABLE}.app")
-    set(cyclo_deploy_args)
-  endif()
+  find_program(CYCLO_DEPLOYQT macdeployqt HINTS ${cyclo_qt_bin})
   if(CYCLO_DEPLOYQT)
-    install(CODE "execute_process(COMMAND \"${CYCLO_DEPLOYQT}\" ${cyclo_deploy_args}
-                                  \"${cyclo_deployed}\" COMMAND_ERROR_IS_FATAL ANY)")
+    install(CODE "execute_process(COMMAND \"${CYCLO_DEPLOYQT}\"
+                                  \"\${CMAKE_INSTALL_PREFIX}/${CYCLO_EXECUTABLE}.app\"
+                                  COMMAND_ERROR_IS_FATAL ANY)")
   else()
     message(STATUS "No Qt deployment tool found: installing without Qt's libraries")
   endif()
