@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_WIN
+#include <string>
+#include <windows.h>
+#endif
+
 namespace cyclo {
 
 namespace {
@@ -31,8 +36,46 @@ constexpr QtOption kQtOptions[] = {
     {"dograb", false},         {"testability", false},
 };
 
+#ifdef Q_OS_WIN
+// A Windows GUI program starts without a console of its own. Started from
+// one (cmd, PowerShell), it writes its answer into that console; it cannot
+// hold the prompt back, which has already returned, so the answer stands
+// below it. Returns false when there is no console to write to.
+bool printToConsole(std::FILE* stream, const QString& text)
+{
+    HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    HANDLE borrowed = INVALID_HANDLE_VALUE;
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+        if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED)
+            return false; // no parent console (started from Explorer)
+        borrowed = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+        handle = borrowed;
+    }
+    DWORD mode = 0;
+    bool printed = false;
+    // A console takes UTF-16 whatever its code page; a redirected stream is
+    // left to the C library below.
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        // A borrowed console's prompt stands on the current line already.
+        const QString shown = borrowed != INVALID_HANDLE_VALUE ? QLatin1Char('\n') + text : text;
+        const std::wstring wide = shown.toStdWString();
+        DWORD written = 0;
+        printed = WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
+                                nullptr) != 0;
+    }
+    if (borrowed != INVALID_HANDLE_VALUE)
+        CloseHandle(borrowed);
+    return printed;
+}
+#endif
+
 void print(std::FILE* stream, const QString& text)
 {
+#ifdef Q_OS_WIN
+    if (printToConsole(stream, text))
+        return;
+#endif
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }

@@ -3,11 +3,50 @@
 #include "register/PersonRegister.h"
 #include "ui/ProductVersion.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <system_error>
 
+#ifdef Q_OS_WIN
+#include <shlobj.h>
+#endif
+
 namespace cyclo {
+
+#ifdef Q_OS_WIN
+
+namespace {
+
+// The roaming application data folder as Windows names it for this user.
+QString roamingAppData()
+{
+    // %APPDATA% is set from the same setting at logon; it is asked first so
+    // that a start with another %APPDATA% (a test, a portable setup) uses it.
+    QString folder = qEnvironmentVariable("APPDATA");
+    if (!folder.isEmpty())
+        return folder;
+    PWSTR known = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &known)))
+        folder = QString::fromWCharArray(known);
+    CoTaskMemFree(known);
+    return folder;
+}
+
+} // namespace
+
+QString UserDataFolder()
+{
+    // Windows' convention: the roaming application data (which follows the
+    // user from machine to machine), in a folder named after the maker and
+    // the program, without the version, so a 2.1 finds the same list.
+    const QString base = roamingAppData();
+    if (base.isEmpty())
+        return {};
+    return QDir::toNativeSeparators(base + QLatin1String("/Quellant/Cyclograph"));
+}
+
+#else
 
 QString UserDataFolder()
 {
@@ -19,6 +58,8 @@ QString UserDataFolder()
         return {};
     return base + QLatin1Char('/') + QLatin1String(kExecutableName);
 }
+
+#endif
 
 PersonFileLocation LocatePersonFile(ListFolder folder)
 {

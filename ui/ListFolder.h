@@ -25,8 +25,9 @@ struct PersonFileLocation
 };
 
 // The per-user data folder: $XDG_DATA_HOME/quellant-cyclograph on Linux
-// (~/.local/share/quellant-cyclograph), the local application data folder on
-// Windows and Application Support on macOS. Empty when the system names none.
+// (~/.local/share/quellant-cyclograph), %APPDATA%\Quellant\Cyclograph (the
+// roaming application data) on Windows and Application Support on macOS.
+// Empty when the system names none.
 [[nodiscard]] QString UserDataFolder();
 
 // Finds the person file for `folder`, making the per-user data folder when

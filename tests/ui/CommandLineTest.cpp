@@ -4,6 +4,7 @@
 // data folder, else in the working directory.
 
 #include "support/TempDir.h"
+#include "support/UserDataFolder.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -78,9 +79,11 @@ TEST(CommandLineHelpTest, ListsOnlyTheProgramsOwnOptions)
     ASSERT_TRUE(program.waitForFinished(kTimeoutMs));
     const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
     EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: "))) << out.toStdString();
-    for (const char* option : {"-h, --help", "-v, --version", "--user-data", "personen.dat",
-                               "working directory", "/quellant-cyclograph"})
-        EXPECT_TRUE(out.contains(QString::fromLatin1(option))) << option;
+    // The help names the per-user folder as this system names it.
+    const std::string userFolder = cyclo::test::UserDataFolderIn({}).make_preferred().string();
+    for (const std::string option : {"-h, --help", "-v, --version", "--user-data", "personen.dat",
+                                     "working directory", userFolder.c_str()})
+        EXPECT_TRUE(out.contains(QString::fromStdString(option))) << option;
     for (const char* hidden : {"platform", "style", "help-all"})
         EXPECT_FALSE(out.contains(QString::fromLatin1(hidden))) << hidden;
 }
@@ -104,13 +107,13 @@ TEST(CommandLineListFolderTest, DesktopStartUsesTheUserDataFolderTerminalStartTh
         SCOPED_TRACE(way.what);
         const cyclo::test::TempDir dir;
         const fs::path dataHome = dir.path() / "data";
-        const fs::path userFolder = dataHome / CYCLO_EXECUTABLE;
+        const fs::path userFolder = cyclo::test::UserDataFolderIn(dataHome);
         const fs::path work = dir.path() / "work";
         fs::create_directories(work);
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+        environment.insert(QString::fromLatin1(cyclo::test::kUserDataBaseVariable),
                            QString::fromStdString(dataHome.string()));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);

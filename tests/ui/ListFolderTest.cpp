@@ -6,6 +6,7 @@
 
 #include "register/PersonRegister.h"
 #include "support/TempDir.h"
+#include "support/UserDataFolder.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -20,24 +21,24 @@ namespace fs = std::filesystem;
 
 constexpr TYmd kBirth{1981, 4, 8};
 
-// Points $XDG_DATA_HOME at `base` and the working directory at `work` while
-// it lives.
+// Points the per-user data base ($XDG_DATA_HOME, on Windows %APPDATA%) at
+// `base` and the working directory at `work` while it lives.
 class Surroundings
 {
 public:
     Surroundings(const fs::path& base, const fs::path& work)
-        : oldDataHome_(qgetenv("XDG_DATA_HOME")), oldWork_(fs::current_path())
+        : oldDataHome_(qgetenv(test::kUserDataBaseVariable)), oldWork_(fs::current_path())
     {
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(base.string()));
+        qputenv(test::kUserDataBaseVariable, QByteArray::fromStdString(base.string()));
         fs::current_path(work);
     }
     ~Surroundings()
     {
         fs::current_path(oldWork_);
         if (oldDataHome_.isNull())
-            qunsetenv("XDG_DATA_HOME");
+            qunsetenv(test::kUserDataBaseVariable);
         else
-            qputenv("XDG_DATA_HOME", oldDataHome_);
+            qputenv(test::kUserDataBaseVariable, oldDataHome_);
     }
     Surroundings(const Surroundings&) = delete;
     Surroundings& operator=(const Surroundings&) = delete;
@@ -58,7 +59,7 @@ protected:
     test::TempDir dir;
     fs::path dataHome = dir.path() / "data home"; // not there yet
     fs::path work = dir.path() / "work";
-    fs::path userFolder = dataHome / "quellant-cyclograph";
+    fs::path userFolder = test::UserDataFolderIn(dataHome);
 };
 
 TEST_F(ListFolderTest, DesktopChoiceMakesTheUserDataFolderAndKeepsListAndLockInIt)
