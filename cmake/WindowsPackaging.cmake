@@ -65,7 +65,9 @@ set(CPACK_PROJECT_CONFIG_FILE ${CYCLO_GENERATED_DIR}/CPackOptions.cmake)
 # keeps the list in the user's roaming application data (--user-data), and an
 # entry in Windows' list of programs. Uninstalling removes the program only:
 # the user's list stays where it is.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+# (CPack's template places these lines near the top of the script; its
+# pre-arguments to makensis cannot carry the blank the command needs.)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "${CYCLO_PRODUCT_NAME}")
 set(CPACK_NSIS_DISPLAY_NAME "${CYCLO_PRODUCT_NAME}")

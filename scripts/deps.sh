@@ -4,7 +4,8 @@
 #
 #   scripts/deps.sh run    building and running the program (scripts/run.sh)
 #   scripts/deps.sh test   that and everything the tests, the benches, the
-#                          fuzzers, the Wine stage and the package checks need
+#                          fuzzers, the Windows build and its Wine stage and
+#                          the package checks need
 #                          (scripts/test.sh); the default
 set -euo pipefail
 
@@ -29,6 +30,14 @@ test_packages=(
   g++-mingw-w64-x86-64-posix         # MinGW-w64 with std::thread
   googletest                         # GoogleTest sources, built with the cross compiler
   wine64 wine                        # runs the Windows test programs; wineboot, wineserver
+  # The whole program for Windows (scripts/windows-qt.sh builds its Qt from
+  # Debian's qt6-base source package), its packages, and the .exe driven
+  # under Wine on a virtual display (tests/windows)
+  nsis                               # makensis with the amd64-unicode stubs: the installer
+  xvfb xauth openbox                 # a virtual display with a window manager
+  xdotool x11-utils imagemagick      # keys, window geometry, screenshots
+  tesseract-ocr tesseract-ocr-eng    # reads the program's texts back from its windows
+  icoutils                           # wrestool and icotool: the .exe's resources and icon
   # The Debian package and its checks (scripts/check-package.sh)
   dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
   lintian                            # Debian's package checker
