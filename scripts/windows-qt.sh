@@ -57,8 +57,8 @@ options=(
   -DFEATURE_dynamicgl=OFF
   # Debian's tarball leaves out the Wacom headers the tablet support needs.
   -DFEATURE_tabletevent=OFF
-  # A second copy of the platform plugin the program would never load.
-  -DFEATURE_direct2d=OFF
+  # (Direct2D stays on: without it 6.4.2 leaves the DirectWrite font engine
+  # out of Qt6Gui.dll, which Qt6PrintSupport.dll still calls.)
   # The bundled third-party libraries: there are no Windows builds of them here.
   -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF
