@@ -19,9 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+// Windows' list of programs, and the folder under Program Files: both are
+// named after the product.
 const QString kUninstallKey =
-    QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                   "Quellant Cyclograph 2.0");
+    QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") +
+    QString::fromLatin1(kProgramName);
 
 // Polls a file system state another program changes (at most `timeout`).
 template <typename Condition> bool eventually(Condition condition, std::chrono::milliseconds timeout)
@@ -49,29 +51,30 @@ protected:
         ASSERT_TRUE(desktop->ready()) << desktop->problem().toStdString();
     }
 
-    fs::path setup = WindowsBuild() / "quellant-cyclograph-2.0.0-win64-setup.exe";
+    fs::path setup = WindowsBuild() / kSetupFile.toStdString();
     std::unique_ptr<WineDesktop> desktop;
 };
 
 TEST_F(InstallerTest, InstallsRunsFromItsShortcutAndUninstallsKeepingTheList)
 {
     ASSERT_TRUE(desktop->runWindows({QString::fromStdString(setup.string()), QStringLiteral("/S")}));
-    const fs::path installed = desktop->driveC() / "Program Files" / "Quellant Cyclograph 2.0";
-    for (const char* file : {"quellant-cyclograph.exe", "Qt6Widgets.dll", "platforms/qwindows.dll",
-                             "THIRD-PARTY-NOTICES.txt", "Uninstall.exe"})
+    const fs::path installed = desktop->driveC() / "Program Files" / kProgramName;
+    const std::string program = kProgramFile.toStdString();
+    for (const std::string file : {program.c_str(), "Qt6Widgets.dll", "platforms/qwindows.dll",
+                                   "THIRD-PARTY-NOTICES.txt", "Uninstall.exe"})
         EXPECT_TRUE(fs::exists(installed / file)) << file;
 
     // Windows' list of programs: name, version, maker and icon.
     const auto entry = desktop->runWindows({QStringLiteral("reg"), QStringLiteral("query"), kUninstallKey});
     ASSERT_TRUE(entry);
-    for (const char* value : {"DisplayName", "Quellant Cyclograph 2.0", "DisplayVersion", "2.0.0",
-                              "Publisher", "Quellant", "DisplayIcon", "quellant-cyclograph.exe"})
+    for (const char* value : {"DisplayName", kProgramName, "DisplayVersion", kVersionNumber,
+                              "Publisher", "Quellant", "DisplayIcon", program.c_str()})
         EXPECT_TRUE(entry->contains(QLatin1String(value))) << value << " in " << entry->toStdString();
 
     // The Start-menu shortcut, started as the desktop starts it.
     QString shortcut;
     for (QDirIterator it(QString::fromStdString(desktop->driveC().string()),
-                         {QStringLiteral("Quellant Cyclograph 2.0.lnk")}, QDir::Files,
+                         {QString::fromLatin1(kProgramName) + QStringLiteral(".lnk")}, QDir::Files,
                          QDirIterator::Subdirectories);
          it.hasNext();)
         shortcut = it.next();
@@ -96,7 +99,7 @@ TEST_F(InstallerTest, InstallsRunsFromItsShortcutAndUninstallsKeepingTheList)
     // The uninstaller copies itself away and removes the program from there.
     ASSERT_TRUE(desktop->runWindows({QString::fromStdString((installed / "Uninstall.exe").string()),
                                      QStringLiteral("/S")}));
-    EXPECT_TRUE(eventually([&] { return !fs::exists(installed / "quellant-cyclograph.exe"); }, 60s))
+    EXPECT_TRUE(eventually([&] { return !fs::exists(installed / program); }, 60s))
         << "the program is still installed";
     EXPECT_TRUE(eventually([&] { return !fs::exists(shortcut.toStdString()); }, 20s))
         << "the shortcut is still there";

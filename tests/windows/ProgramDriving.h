@@ -5,6 +5,9 @@
 #include "windows/WineDesktop.h"
 
 #include "calendar/DayNumbering.h"
+#include "ui/ProductVersion.h"
+
+#include <QRegularExpression>
 
 #include <cstdint>
 #include <initializer_list>
@@ -12,11 +15,22 @@
 
 namespace cyclo::test {
 
+// A window title as xdotool's anchored name pattern.
+[[nodiscard]] inline QString TitlePattern(const QString& title)
+{
+    return QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+}
+
 // The main window and the chart window share the program's name as caption;
 // the program's own message boxes carry the application title.
-inline const QString kMainTitle = QStringLiteral("^Quellant Cyclograph 2.0$");
-inline const QString kBoxTitle = QStringLiteral("^Cyclograph 2.0$");
-inline const QString kNewPersonTitle = QStringLiteral("^New person$");
+inline const QString kMainTitle = TitlePattern(QString::fromLatin1(kProgramName));
+inline const QString kBoxTitle = TitlePattern(QString::fromLatin1(kApplicationTitle));
+inline const QString kNewPersonTitle = TitlePattern(QStringLiteral("New person"));
+
+// The program's file in the folder, and the installer's in the build tree.
+inline const QString kProgramFile = QString::fromLatin1(kExecutableName) + QStringLiteral(".exe");
+inline const QString kSetupFile = QStringLiteral("%1-%2-win64-setup.exe")
+                                      .arg(QLatin1String(kExecutableName), QLatin1String(kVersionNumber));
 
 struct Person
 {

@@ -2,6 +2,7 @@
 // what it needs beside it, nothing imported that a clean Windows lacks, and
 // the .exe's own resources (no console, the manifest, the version, the icon).
 
+#include "windows/ProgramDriving.h"
 #include "windows/WineDesktop.h"
 
 #include <QDir>
@@ -79,14 +80,15 @@ protected:
     }
 
     QString folder = QString::fromStdString((WindowsBuild() / "folder").string());
-    QString program = folder + QStringLiteral("/quellant-cyclograph.exe");
+    QString program = folder + QLatin1Char('/') + kProgramFile;
     QTemporaryDir scratch;
 };
 
 TEST_F(WindowsFolderTest, HoldsTheProgramQtTheTwoPluginsAndTheNotices)
 {
+    const std::string programFile = kProgramFile.toStdString();
     for (const char* file :
-         {"quellant-cyclograph.exe", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
+         {programFile.c_str(), "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
           "Qt6PrintSupport.dll", "platforms/qwindows.dll", "styles/qwindowsvistastyle.dll",
           "README.txt", "THIRD-PARTY-NOTICES.txt"})
         EXPECT_TRUE(QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(file))) << file;
@@ -156,7 +158,8 @@ TEST_F(WindowsFolderTest, ProgramIsAGuiProgramWithManifestVersionAndIcon)
         const QString string = QString::fromLatin1(text);
         return QByteArray(reinterpret_cast<const char*>(string.utf16()), string.size() * 2);
     };
-    for (const char* text : {"2.0.0.0", "Quellant Cyclograph 2.0", "Quellant", "quellant-cyclograph.exe"})
+    const std::string programFile = kProgramFile.toStdString();
+    for (const char* text : {"2.0.0.0", kProgramName, "Quellant", programFile.c_str()})
         EXPECT_TRUE(version.contains(utf16(text))) << text;
 
     // The icon group and its sizes.

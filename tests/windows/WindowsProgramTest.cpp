@@ -47,7 +47,7 @@ protected:
                                                            "into its folder first";
     }
 
-    static fs::path program() { return WindowsBuild() / "folder" / "quellant-cyclograph.exe"; }
+    static fs::path program() { return WindowsBuild() / "folder" / kProgramFile.toStdString(); }
     static QString programArgument() { return QString::fromStdString(program().string()); }
 
     // Starts the program in the work folder and waits for its main window.
@@ -134,7 +134,8 @@ TEST_F(WindowsProgramTest, VersionIsPrintedOnTheConsole)
 {
     const auto output = desktop_->runWindows({programArgument(), QStringLiteral("--version")});
     ASSERT_TRUE(output);
-    EXPECT_EQ(output->trimmed().toStdString(), "quellant-cyclograph 2.0.0");
+    EXPECT_EQ(output->trimmed().toStdString(),
+              std::string(kExecutableName) + ' ' + kVersionNumber);
 }
 
 TEST_F(WindowsProgramTest, StartsWithItsMainWindowAndEndsWithEsc)
