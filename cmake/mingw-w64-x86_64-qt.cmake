@@ -25,6 +25,6 @@ list(APPEND CMAKE_FIND_ROOT_PATH ${CYCLO_WINDOWS_QT})
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
-# Test programs run under Wine with that Qt beside them.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh
-  ${CYCLO_WINDOWS_QT})
+# Test programs run under Wine with that Qt beside them. (One word: test
+# discovery cannot start an emulator given with arguments.)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

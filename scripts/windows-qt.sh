@@ -42,8 +42,9 @@ options=(
   -G Ninja
   -DCMAKE_TOOLCHAIN_FILE="$toolchain"
   -DCMAKE_BUILD_TYPE=Release
-  # The MinGW runtime goes into each DLL: none of its DLLs has to be shipped.
-  -DCMAKE_SHARED_LINKER_FLAGS=-static
+  # The MinGW runtime goes into each DLL and plugin: none of its DLLs has to
+  # be shipped.
+  -DCMAKE_SHARED_LINKER_FLAGS=-static -DCMAKE_MODULE_LINKER_FLAGS=-static
   -DQT_HOST_PATH=/usr
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
   -DQT_QMAKE_TARGET_MKSPEC=win32-g++

@@ -5,13 +5,13 @@
 # Wine debug chatter. CMake makes this the preset's emulator, so CTest and
 # GoogleTest's test discovery start every test program through it.
 #
-#   scripts/wine-run.sh QT_FOLDER PROGRAM.exe [ARGUMENTS...]
+#   scripts/wine-run.sh PROGRAM.exe [ARGUMENTS...]
 #
-# WINEPREFIX is used when set (scripts/test.sh sets a fresh one in the build
+# Qt for Windows is CYCLO_WINDOWS_QT when set, else the folder
+# scripts/windows-qt.sh builds into. WINEPREFIX is used when set (scripts/test.sh sets a fresh one in the build
 # tree); otherwise a prefix of its own in the cache folder beside Qt.
 set -euo pipefail
-qt=$1
-shift
+qt=${CYCLO_WINDOWS_QT:-$("$(dirname "$0")/windows-qt.sh" --where)}
 cache=${CYCLO_QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quellant-cyclograph}
 export WINEPREFIX=${WINEPREFIX:-$cache/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -31,6 +31,15 @@ if [ ! -d "$fonts" ]; then
   mv -T "$made" "$fonts" 2>/dev/null || rm -rf "$made"
 fi
 export QT_QPA_FONTDIR="Z:$fonts"
+
+# Wine hands a Windows program none of the variables whose names start with
+# QT_ (so that a Linux desktop's Qt settings stay out of Windows programs):
+# they travel as CYCLO_WINE_QT_..., and the widget tests' main takes them back.
+for name in $(compgen -e); do
+  case $name in
+    QT_*) export "CYCLO_WINE_$name=${!name}" ;;
+  esac
+done
 
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 exec "$wine" "$@"

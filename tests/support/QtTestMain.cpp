@@ -13,9 +13,23 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Under Wine a Windows program gets none of the variables whose names start
+// with QT_; scripts/wine-run.sh passes them as CYCLO_WINE_QT_... instead.
+void takeQtVariablesFromWine()
+{
+    const QString prefix = QStringLiteral("CYCLO_WINE_");
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : environment.keys()) {
+        if (name.startsWith(prefix))
+            qputenv(name.mid(prefix.size()).toLocal8Bit().constData(),
+                    environment.value(name).toLocal8Bit());
+    }
+}
 
 class NoCompositor : public testing::Environment
 {
@@ -59,6 +73,7 @@ bool compositorReachable()
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    takeQtVariablesFromWine();
     takeDesktop(qEnvironmentVariable("CYCLO_TEST_DESKTOP"));
     if (needsCompositor() && !compositorReachable()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

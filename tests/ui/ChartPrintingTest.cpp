@@ -10,6 +10,7 @@
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
 #include "ui/BioUnit.h"
+#include "support/WindowsDifferences.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -67,6 +68,9 @@ void printToPdf(const std::filesystem::path& pdf, const ChartPrintout& page, boo
 
 TEST(ChartPrintingTest, ThePrintedPageCarriesHeadingsTheChartAndTheLegend)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNoPopplerOnWindows;
+#endif
     test::TempDir dir;
     const auto pdf = dir.file("chart.pdf");
     bool printed = false;
@@ -94,6 +98,9 @@ TEST(ChartPrintingTest, ThePrintedPageCarriesHeadingsTheChartAndTheLegend)
 // worked out apart from the program.
 TEST(ChartPrintingTest, UnderTheLegendStandTheDaysLineAndTheMonthsCriticalDays)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNoPopplerOnWindows;
+#endif
     struct Case
     {
         const char* what;
@@ -161,6 +168,9 @@ TEST(ChartPrintingTest, APrinterThatCannotBeOpenedIsReported)
 
 TEST(ChartPrintingTest, PrintButtonOpensThePrintDialogAndACancelPrintsNothing)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNativePrintDialogOnWindows;
+#endif
     test::TempDir dir;
     PersonRegister persons(dir.file("personen.dat"));
     persons.AddPerson("Anna", {1981, 4, 8});

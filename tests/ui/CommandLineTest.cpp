@@ -69,7 +69,10 @@ TEST(CommandLineVersionTest, PrintsExactlyTheNameAndThePackageVersion)
     QProcess program;
     program.start(QStringLiteral(CYCLO_PROGRAM), {QStringLiteral("--version")});
     ASSERT_TRUE(program.waitForFinished(kTimeoutMs));
-    EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardOutput()), kVersionLine);
+    // (Windows ends a text line in CR LF.)
+    QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(out, kVersionLine);
 }
 
 TEST(CommandLineHelpTest, ListsOnlyTheProgramsOwnOptions)

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "ui/ComparisonPage.h"
 #include "ui/ProgramWindows.h"
+#include "support/WindowsDifferences.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -373,6 +374,9 @@ QString pdfText(const QString& pdf)
 
 TEST_F(CompareTest, PrintedPageHoldsBothPersonsAndTheFiveLines)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNoPopplerOnWindows;
+#endif
     start({{"Anna", {1981, 4, 8}}, {"Bernd", {1981, 4, 18}}});
     ModalScript script({choose(0, 0), [](QWidget* window) { click(window, "OkBtn"); }});
     pressCompare();
@@ -397,6 +401,9 @@ TEST_F(CompareTest, PrintedPageHoldsBothPersonsAndTheFiveLines)
 
 TEST_F(CompareTest, PrintButtonAsksForThePrinterThenPrintsThePage)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNativePrintDialogOnWindows;
+#endif
     start({{"Anna", {1981, 4, 8}}, {"Bernd", {1981, 4, 18}}});
     struct Case
     {

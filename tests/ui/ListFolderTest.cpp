@@ -107,7 +107,7 @@ TEST_F(ListFolderTest, TerminalStartKeepsListAndLockInTheWorkingDirectory)
 TEST_F(ListFolderTest, FolderThatCannotBeMadeIsReportedAndNothingLandsElsewhere)
 {
     fs::create_directories(work);
-    fs::create_directories(dataHome);
+    fs::create_directories(userFolder.parent_path());
     std::ofstream(userFolder) << "a file where the folder belongs";
     const Surroundings surroundings(dataHome, work);
 

@@ -200,7 +200,14 @@ TEST_F(PersonFormTest, FailedSaveAfterDeleteWarnsAndKeepsTheChangedList)
     persons = PersonRegister(file);
     writePersonFile(file, kThreePersons);
     createForm();
+#ifdef _WIN32
+    // Windows lets no folder go while the program holds its lock file open
+    // in it: a folder in the file's place makes the save fail there.
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+#else
     std::filesystem::remove_all(folder);
+#endif
 
     std::optional<ModalAnswer> warning;
     ModalAnswer question([&](QWidget* box) {
@@ -216,7 +223,9 @@ TEST_F(PersonFormTest, FailedSaveAfterDeleteWarnsAndKeepsTheChangedList)
     EXPECT_EQ(warning->title(), QStringLiteral("Cyclograph 2.0"));
     EXPECT_EQ(warning->icon(), QMessageBox::Warning);
     EXPECT_TRUE(warning->text().contains(QStringLiteral("could not be saved")));
+#ifndef _WIN32
     EXPECT_TRUE(warning->text().contains(QStringLiteral("No such file or directory")));
+#endif
     EXPECT_EQ(lines(*list), (QStringList{QStringLiteral("Bernd ( 12/24/1975 )"),
                                          QStringLiteral("Claudia ( 1/3/1990 )")}));
     EXPECT_EQ(persons.PersonCount(), 2);
