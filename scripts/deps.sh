@@ -38,6 +38,7 @@ test_packages=(
   xdotool x11-utils imagemagick      # keys, window geometry, screenshots
   tesseract-ocr tesseract-ocr-eng    # reads the program's texts back from its windows
   icoutils                           # wrestool and icotool: the .exe's resources and icon
+  locales                            # the locale sources Wine's regional settings are made from
   # The Debian package and its checks (scripts/check-package.sh)
   dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
   lintian                            # Debian's package checker

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace cyclo::test {
@@ -40,6 +41,10 @@ struct Person
 
 // The list file the Linux program writes for these persons, added in order.
 [[nodiscard]] std::vector<std::uint8_t> LinuxPersonFile(std::initializer_list<Person> persons);
+
+// The persons in a list file as text, one "name year-month-day" a line, for
+// failure messages.
+[[nodiscard]] std::string DescribePersonFile(const std::vector<std::uint8_t>& bytes);
 
 // Adds a person through New: the name typed over the last one, then the date
 // typed into the date field as its digits (or left as it stands), and OK.

@@ -183,8 +183,9 @@ TEST_F(WindowsProgramTest, GermanRegionalSettingsGiveDayMonthYear)
     addPerson(*main, QStringLiteral("Eva Huber"), QStringLiteral("05031970"));
     quit(copy, *main);
 
-    EXPECT_EQ(ReadBytes(work.file("personen.dat")),
-              LinuxPersonFile({{"Karl Huber", {2001, 1, 18}}, {"Eva Huber", {1970, 3, 5}}}));
+    const auto stored = ReadBytes(work.file("personen.dat"));
+    EXPECT_EQ(stored, LinuxPersonFile({{"Karl Huber", {2001, 1, 18}}, {"Eva Huber", {1970, 3, 5}}}))
+        << DescribePersonFile(stored);
 }
 
 TEST_F(WindowsProgramTest, ChartEqualsTheLinuxRendererWhereNoTextIsDrawn)

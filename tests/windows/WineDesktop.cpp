@@ -102,7 +102,7 @@ WineDesktop::WineDesktop()
     // No Mono and no Gecko: nothing here needs them, and Wine would offer to
     // download them.
     environment_.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    if (startDisplay())
+    if (makeLocales() && startDisplay())
         makePrefix();
 }
 
@@ -118,6 +118,28 @@ WineDesktop::~WineDesktop()
             process->waitForFinished(5'000);
         }
     }
+}
+
+bool WineDesktop::makeLocales()
+{
+    // Wine takes a program's regional settings from the C library's locale,
+    // which exists only where it was generated: the two used here are made
+    // in a folder of this desktop's own (LOCPATH), not in the system's.
+    const QString folder = home_.filePath(QStringLiteral("locales"));
+    QDir().mkpath(folder);
+    for (const QString& locale : {QStringLiteral("en_US"), QStringLiteral("de_DE")}) {
+        const ToolResult made = runQuietly(
+            QStringLiteral("localedef"),
+            {QStringLiteral("-i"), locale, QStringLiteral("-f"), QStringLiteral("UTF-8"),
+             folder + QLatin1Char('/') + locale + QStringLiteral(".UTF-8")},
+            environment_, 60s);
+        if (!made.finished || made.exitCode != 0) {
+            problem_ = QStringLiteral("localedef could not make %1.UTF-8: %2").arg(locale, made.errors);
+            return false;
+        }
+    }
+    environment_.insert(QStringLiteral("LOCPATH"), folder);
+    return true;
 }
 
 bool WineDesktop::startDisplay()

@@ -97,6 +97,7 @@ public:
     [[nodiscard]] QString readText(const QImage& image);
 
 private:
+    bool makeLocales();
     bool startDisplay();
     bool makePrefix();
     bool updateClientRect(Window& window);
