@@ -435,10 +435,8 @@ void TBioForm::connectEvents()
             &TBioForm::MonthCalendar1GetMonthInfo);
     Timer1->setCallback([this] { Timer1Timer(); });
 
-    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
-        connect(checkBoxes_[i], &QCheckBox::toggled, this,
-                [this, i] { checkBoxClick(static_cast<int>(i)); });
-    }
+    for (QCheckBox* box : checkBoxes_)
+        connect(box, &QCheckBox::toggled, this, &TBioForm::CheckBox1Click);
 
     for (std::size_t i = 1; i < checkBoxes_.size(); ++i)
         setTabOrder(checkBoxes_[i - 1], checkBoxes_[i]);
@@ -563,10 +561,11 @@ void TBioForm::Timer1Timer()
     Timer1->stop();
 }
 
-void TBioForm::checkBoxClick(int index)
+void TBioForm::CheckBox1Click()
 {
-    const auto i = static_cast<std::size_t>(index);
-    chart_.shown[i] = checkBoxes_[i]->isChecked();
+    // The boxes stand in the order of the cycle table, as the selection does.
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i)
+        chart_.shown[i] = checkBoxes_[i]->isChecked();
     showDayTexts();
     redrawChart();
 }

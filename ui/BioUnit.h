@@ -67,6 +67,9 @@ public:
     void MonthCalendar1Click();
     void MonthCalendar1GetMonthInfo();
     void Timer1Timer();
+    // The click of every legend box: reads the four boxes into the chart's
+    // selection and redraws.
+    void CheckBox1Click();
     void BackBitBtnClick();
     void PrintBtnClick();
 
@@ -91,7 +94,6 @@ private:
     void FormCreate();
     void layoutAreas();
 
-    void checkBoxClick(int index);
     void showDayTexts();
     void redrawChart();
     void PaintBox1Paint(QPainter& painter, QSize size);
