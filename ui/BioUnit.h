@@ -11,7 +11,7 @@
 #include "chart/QtChartSurface.h"
 #include "controls/CalendarSteps.h"
 #include "controls/RepeatTimer.h"
-#include "ui/FormSupport.h"
+#include "ui/widgets/NoCancelDialog.h"
 
 #include <QDate>
 #include <QDialog>
@@ -27,6 +27,7 @@ class QStatusBar;
 namespace cyclo {
 
 class BevelPanel;
+class ChartView;
 class Clock;
 class GlyphButton;
 class MonthCalendar;
@@ -122,7 +123,7 @@ private:
     BevelPanel* chartColumn_ = nullptr;
     ShadowLabel* NameLabel = nullptr;
     ShadowLabel* DateLabel = nullptr;
-    QWidget* PaintBox1 = nullptr;
+    ChartView* PaintBox1 = nullptr;
 
     QStatusBar* statusBar_ = nullptr;
     QLabel* dayLine_ = nullptr;

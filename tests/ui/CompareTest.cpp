@@ -6,8 +6,8 @@
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
-#include "ui/ComparisonPage.h"
 #include "ui/ProgramWindows.h"
+#include "ui/printing/ComparisonPage.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -14,8 +14,8 @@
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
-#include "ui/CyclographApplication.h"
 #include "ui/ProgramWindows.h"
+#include "ui/app/CyclographApplication.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "ui/ChartPrinting.h"
+#include "ui/printing/ChartPrinting.h"
 
 #include "chart/MonthChart.h"
 #include "chart/PrintChartSurface.h"
 #include "chart/QtChartStyle.h"
-#include "ui/DayTexts.h"
-#include "ui/FormSupport.h"
+#include "ui/printing/DayTexts.h"
+#include "ui/widgets/WindowLook.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -97,9 +97,7 @@ public:
             painter_.setPen(shown ? QColor(Qt::black) : kHiddenCurveText);
             const int textLeft = x + points(kSwatchLength + kSwatchGap);
             painter_.drawText(QRect(textLeft, y, columnWidth - (textLeft - x), rowHeight),
-                              Qt::AlignLeft | Qt::AlignVCenter,
-                              QString::fromLatin1(entry.legend.data(),
-                                                  static_cast<qsizetype>(entry.legend.size())));
+                              Qt::AlignLeft | Qt::AlignVCenter, toQString(entry.legend));
         }
     }
 
@@ -138,10 +136,9 @@ bool PrintChartPage(QPrinter& printer, const ChartPrintout& page)
     const int height = printer.height();
     const PageLayout layout(painter, printer.resolution());
 
-    int top = layout.heading(page.personLine, NamedFont("Times New Roman", 16, true),
-                             toQColor(kNavy), 0, width);
-    top = layout.heading(page.viewedDate, NamedFont("Times New Roman", 18, true), toQColor(kMaroon),
-                         top, width);
+    int top =
+        layout.heading(page.personLine, kPersonHeading.font(), kPersonHeading.colour, 0, width);
+    top = layout.heading(page.viewedDate, kDateHeading.font(), kDateHeading.colour, top, width);
     top += layout.points(kHeadingGap);
 
     // Under the legend: the viewed day's values and the month's critical

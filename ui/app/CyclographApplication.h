@@ -27,6 +27,11 @@ public:
     // QApplication.
     static void setUp();
 
+    // What acts on the whole application, installed once, before the first
+    // window: the screen readers' views of the controls, the windows and the
+    // chart, and the Enter forwarding of the dialogs (DialogKeys).
+    static void installApplicationWide(QApplication& application);
+
     // The program's own light colours, those of Qt's own theme, which the
     // windows' fixed colours were chosen against. Set once at start, they keep
     // a desktop's palette (a dark one above all) out of every window.

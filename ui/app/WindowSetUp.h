@@ -1,23 +1,15 @@
 #pragma once
-// Small helpers every window of the program uses: its frame (title, border,
-// icon, font, size, place and the window that opens it), its default font,
-// and the OK and Cancel buttons.
+// The frame every window of the program is set up with: title, border, icon,
+// font, size, place and the window that opens it, with the desktop
+// workarounds that a window needs.
 
-#include <QDialog>
-#include <QFont>
 #include <QSize>
+#include <QString>
 
-class QPushButton;
-class QKeyEvent;
-class QRect;
+class QDialog;
 class QWidget;
 
 namespace cyclo {
-
-// "MS Sans Serif", 8 points: the font of every control that names no other.
-[[nodiscard]] QFont FormFont();
-// A font by family, points and weight, as the layouts name them.
-[[nodiscard]] QFont NamedFont(const char* family, int points, bool bold);
 
 // The frame of one of the program's windows.
 struct WindowFrame
@@ -53,23 +45,5 @@ void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame);
 // available area of its screen: placed now with the frame known so far, and
 // again when it is first shown and its frame is known.
 void centreOnScreen(QWidget& window);
-
-// "OK" with the check-mark picture, the dialog's default button (Enter).
-// The caller connects what it does.
-[[nodiscard]] QPushButton* makeOkButton(QWidget* parent, const QRect& geometry);
-// "&Cancel" with the cross picture; it rejects `dialog`, as Esc and the close
-// box do.
-QPushButton* makeCancelButton(QDialog* dialog, const QRect& geometry);
-
-// A window without a cancel button: Esc does nothing there, instead of
-// closing it as it would close any other dialog.
-class NoCancelDialog : public QDialog
-{
-public:
-    using QDialog::QDialog;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
 
 } // namespace cyclo

@@ -1,4 +1,4 @@
-#include "ui/BevelPanel.h"
+#include "ui/widgets/BevelPanel.h"
 
 #include "controls/DevicePixels.h"
 

@@ -1,12 +1,12 @@
-#include "ui/Startup.h"
+#include "ui/app/Startup.h"
 
 #include "controls/Clock.h"
 #include "register/PersonRegister.h"
-#include "ui/CommandLine.h"
-#include "ui/CyclographApplication.h"
-#include "ui/FontWarmUp.h"
-#include "ui/ListFolder.h"
 #include "ui/ProgramWindows.h"
+#include "ui/app/CommandLine.h"
+#include "ui/app/CyclographApplication.h"
+#include "ui/app/FontWarmUp.h"
+#include "ui/app/ListFolder.h"
 
 namespace cyclo {
 

@@ -1,6 +1,6 @@
-#include "ui/ComparisonPage.h"
+#include "ui/printing/ComparisonPage.h"
 
-#include "ui/FormSupport.h"
+#include "ui/widgets/WindowLook.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -73,7 +73,7 @@ void PaintComparisonPage(QPainter& painter, const QRect& area, const ComparisonP
     top = drawLine(painter, column, top, page.person2);
     top = skipLine(painter, top);
 
-    painter.setFont(NamedFont("Times New Roman", 16, true));
+    painter.setFont(ResultLineFont());
     for (std::size_t i = 0; i < kCycles.size(); ++i) {
         painter.setPen(ResultColour(kCycles[i]));
         top = drawLine(painter, left, top, page.lines[i]);

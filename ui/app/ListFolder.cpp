@@ -1,4 +1,4 @@
-#include "ui/ListFolder.h"
+#include "ui/app/ListFolder.h"
 
 #include "register/PersonRegister.h"
 #include "ui/ProductVersion.h"

@@ -1,4 +1,4 @@
-#include "ui/MonthCalendar.h"
+#include "ui/widgets/MonthCalendar.h"
 
 #include "calendar/DateTextRules.h"
 #include "controls/Clock.h"

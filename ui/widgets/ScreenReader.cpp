@@ -1,4 +1,4 @@
-#include "ui/ScreenReader.h"
+#include "ui/widgets/ScreenReader.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -62,8 +62,6 @@ QAccessibleInterface* MarkedWidgetFactory(const QString& className, QObject* obj
 void markRole(QWidget& widget, int role)
 {
     widget.setProperty(kRoleProperty, role);
-    // Installing it again for another widget changes nothing.
-    QAccessible::installFactory(MarkedWidgetFactory);
 }
 
 // Holds back the focus arriving at the widget it watches until the
@@ -101,6 +99,11 @@ private:
 };
 
 } // namespace
+
+void installScreenReaderAccessibility()
+{
+    QAccessible::installFactory(MarkedWidgetFactory);
+}
 
 void AnnounceAsWindow(QWidget& window)
 {

@@ -1,4 +1,4 @@
-#include "ui/DayTexts.h"
+#include "ui/printing/DayTexts.h"
 
 #include "calendar/CycleDay.h"
 

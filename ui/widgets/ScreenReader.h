@@ -10,6 +10,9 @@ class QWidget;
 
 namespace cyclo {
 
+// Makes the roles below reach screen readers; installed once at start-up.
+void installScreenReaderAccessibility();
+
 // Screen readers announce `window`, a dialog by its class, as the program's
 // window (a frame). Call it before the window is shown.
 void AnnounceAsWindow(QWidget& window);

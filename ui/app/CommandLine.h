@@ -2,7 +2,7 @@
 // The program's command line, read before the application object exists so
 // that --help and --version answer without a display.
 
-#include "ui/ListFolder.h"
+#include "ui/app/ListFolder.h"
 
 #include <optional>
 

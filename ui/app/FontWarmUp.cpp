@@ -1,4 +1,4 @@
-#include "ui/FontWarmUp.h"
+#include "ui/app/FontWarmUp.h"
 
 #if defined(CYCLO_HAVE_FONTCONFIG)
 #include <fontconfig/fontconfig.h>

@@ -1,6 +1,6 @@
 // Quellant Cyclograph 2.0: biorhythm charts for a list of persons.
 
-#include "ui/Startup.h"
+#include "ui/app/Startup.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "ui/WholePixelFrame.h"
+#include "ui/widgets/WholePixelFrame.h"
 
 #include "controls/DevicePixels.h"
 

@@ -1,4 +1,4 @@
-#include "ui/SeparatorLine.h"
+#include "ui/widgets/SeparatorLine.h"
 
 #include "controls/DevicePixels.h"
 

@@ -1,13 +1,16 @@
-#include "ui/CyclographApplication.h"
+#include "ui/app/CyclographApplication.h"
 
 #include "assets/Artwork.h"
 #include "controls/Accessibility.h"
-#include "ui/FontWarmUp.h"
+#include "controls/FontStandIns.h"
+#include "ui/app/DialogKeys.h"
+#include "ui/app/FontWarmUp.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/widgets/ChartView.h"
+#include "ui/widgets/ScreenReader.h"
 
-#include <QFont>
-#include <QFontDatabase>
+#include <QAccessible>
 #include <QIcon>
-#include <QMessageBox>
 #include <QPalette>
 #include <exception>
 #include <vector>
@@ -15,18 +18,6 @@
 namespace cyclo {
 
 namespace {
-
-// Maps a font name the layouts use to a metric twin, unless the font system
-// has a font of that name. (Fontconfig would map Arial and Times New Roman to
-// the same Liberation fonts by itself.) Asking the font database loads no
-// font; asking which font a QFont resolves to loaded one for each name before
-// the first window existed.
-void substituteIfMissing(const QString& family, const QString& twin)
-{
-    if (QFontDatabase::hasFamily(family))
-        return;
-    QFont::insertSubstitution(family, twin);
-}
 
 struct RoleColour
 {
@@ -111,14 +102,21 @@ void CyclographApplication::setUp()
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     // Wayland desktops find the desktop entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    substituteIfMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    substituteIfMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    installFontStandIns();
     QApplication::setPalette(programPalette());
     QApplication::setWindowIcon(Artwork::programIcon());
     Artwork::installIconTheme();
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        installApplicationWide(*application);
+}
+
+void CyclographApplication::installApplicationWide(QApplication& application)
+{
     // Before the first window: screen readers may ask for a control at once.
     installControlsAccessibility();
+    installScreenReaderAccessibility();
+    QAccessible::installFactory(ChartViewAccessible);
+    DialogKeys::install(application);
 }
 
 bool CyclographApplication::notify(QObject* receiver, QEvent* event)
@@ -139,9 +137,7 @@ void CyclographApplication::showError(const QString& text)
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr)
         window = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), text,
-                    QMessageBox::Ok, window);
-    box.exec();
+    ShowMessage(window, QMessageBox::Critical, text);
 }
 
 } // namespace cyclo

@@ -1,4 +1,4 @@
-#include "ui/GlyphButton.h"
+#include "ui/widgets/GlyphButton.h"
 
 #include "controls/DevicePixels.h"
 

@@ -1,4 +1,4 @@
-#include "ui/CommandLine.h"
+#include "ui/app/CommandLine.h"
 
 #include "ui/ProductVersion.h"
 
