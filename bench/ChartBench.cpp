@@ -26,7 +26,7 @@ void ensureGuiApplication()
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
     static const auto app = std::make_unique<QGuiApplication>(argc, argv);
-    cyclo::installFontStandIns();
+    cyclo::InstallFontStandIns();
 }
 
 // Width and height in device pixels, and the device pixel ratio in percent.

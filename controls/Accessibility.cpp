@@ -81,11 +81,11 @@ public:
 
 } // namespace
 
-void installControlsAccessibility()
+void InstallControlsAccessibility()
 {
-    QAccessible::installFactory(&accessibleFactoryFor<ShadowLabel, ShadowLabelAccessible>);
-    QAccessible::installFactory(&accessibleFactoryFor<TVoSpeedButton, SpeedButtonAccessible>);
-    QAccessible::installFactory(&accessibleFactoryFor<TVoCalendar, CalendarAccessible>);
+    QAccessible::installFactory(&AccessibleFactoryFor<ShadowLabel, ShadowLabelAccessible>);
+    QAccessible::installFactory(&AccessibleFactoryFor<TVoSpeedButton, SpeedButtonAccessible>);
+    QAccessible::installFactory(&AccessibleFactoryFor<TVoCalendar, CalendarAccessible>);
 }
 
 } // namespace cyclo

@@ -21,7 +21,7 @@ void substituteIfMissing(const QString& family, const QString& twin)
 
 } // namespace
 
-void installFontStandIns()
+void InstallFontStandIns()
 {
     substituteIfMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     substituteIfMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

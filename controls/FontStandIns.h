@@ -7,6 +7,6 @@ namespace cyclo {
 // Maps each named font to its twin (Liberation Sans or Liberation Serif),
 // unless the font system has a font of that name. The program, the tests,
 // the benchmarks and the examples all call it, so all see the same faces.
-void installFontStandIns();
+void InstallFontStandIns();
 
 } // namespace cyclo

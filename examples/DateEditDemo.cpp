@@ -20,7 +20,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    cyclo::installFontStandIns();
+    cyclo::InstallFontStandIns();
     const QStringList args = QApplication::arguments();
 
     cyclo::SystemClock clock;

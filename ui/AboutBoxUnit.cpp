@@ -38,7 +38,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QPoint pos)
 TAboutBox::TAboutBox(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setUpWindow(*this, parent, {.title = QStringLiteral("Info."), .clientSize = kClientSize});
+    SetUpWindow(*this, parent, {.title = QStringLiteral("Info."), .clientSize = kClientSize});
 
     createPanel();
     createOkButton();
@@ -81,7 +81,7 @@ void TAboutBox::createPanel()
 
 void TAboutBox::createOkButton()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     OkBtn->setFocus();
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }

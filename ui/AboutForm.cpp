@@ -75,7 +75,7 @@ QString cycleLengthsSentence()
 TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBioForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("About the Biorhythm"), .clientSize = kClientSize});
 
     createMemo();
@@ -123,7 +123,7 @@ void TAboutBioForm::createMemo()
 
 void TAboutBioForm::createOkButton()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -68,7 +68,7 @@ TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* p
       Timer1(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>())
 {
     setObjectName(QStringLiteral("BioForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QString::fromLatin1(kWindowCaption),
                  .border = WindowFrame::Border::Sizeable,
                  .clientSize = QSize(kClientWidth, kClientHeight)});
@@ -91,9 +91,9 @@ void TBioForm::createToolBand()
     toolBand_ = new BevelPanel(this, BevelPanel::Bevel::None, BevelPanel::Bevel::None);
 
     BackBitBtn =
-        makeGlyphButton(toolBand_, {"BackBitBtn", ButtonPicture::Back, "&Back...",
+        MakeGlyphButton(toolBand_, {"BackBitBtn", ButtonPicture::Back, "&Back...",
                                     QRect(kBackBitBtnPos, kBandButtonSize), "Back to main window"});
-    PrintBtn = makeGlyphButton(toolBand_, {"PrintBtn", ButtonPicture::Print, "&Print",
+    PrintBtn = MakeGlyphButton(toolBand_, {"PrintBtn", ButtonPicture::Print, "&Print",
                                            QRect(kPrintBtnPos, kBandButtonSize),
                                            "Prints the Biorhythm for the selected time span"});
     for (GlyphButton* button : {BackBitBtn, PrintBtn}) {
@@ -305,7 +305,7 @@ void TBioForm::MonthCalendar1Click()
 // past the calendar's first or last day does nothing.
 void TBioForm::PaintBox1StepDay(CalendarStep step)
 {
-    const QDate date = steppedDate(CalendarDate(), step);
+    const QDate date = SteppedDate(CalendarDate(), step);
     if (!date.isValid() || date < MonthCalendar1->minimumDate() ||
         date > MonthCalendar1->maximumDate())
         return;

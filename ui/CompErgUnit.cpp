@@ -30,7 +30,7 @@ constexpr QRect kPrintBtn(328, 160, 91, 25);
 TCompErgebForm::TCompErgebForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("CompErgebForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("Result of the comparison"), .clientSize = kClientSize});
 
     createResultLabels();
@@ -59,10 +59,10 @@ void TCompErgebForm::createResultLabels()
 
 void TCompErgebForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    PrintBtn = makePictureButton(this, {"PrintBtn", ButtonPicture::Print, "&Print", kPrintBtn});
+    PrintBtn = MakePictureButton(this, {"PrintBtn", ButtonPicture::Print, "&Print", kPrintBtn});
     connect(PrintBtn, &QPushButton::clicked, this, &TCompErgebForm::PrintBtnClick);
 }
 

@@ -43,7 +43,7 @@ QString lineOf(const PersonRegister& persons, int position)
 TCompForm::TCompForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CompForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("Compare persons"), .clientSize = kClientSize});
 
     createFields();
@@ -80,9 +80,9 @@ void TCompForm::createFields()
 
 void TCompForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    CancelBtn = makeCancelButton(this, kCancelBtn);
+    CancelBtn = MakeCancelButton(this, kCancelBtn);
 }
 
 void TCompForm::FillPersons(const PersonRegister& persons)

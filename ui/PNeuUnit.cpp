@@ -37,7 +37,7 @@ TPNeuForm::TPNeuForm(const Clock& clock, const RegionalSettings& settings, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PNeuForm"));
-    setUpWindow(*this, parent, {.title = QStringLiteral("New person"), .clientSize = kClientSize});
+    SetUpWindow(*this, parent, {.title = QStringLiteral("New person"), .clientSize = kClientSize});
 
     createFields(clock, settings);
     createButtons();
@@ -76,9 +76,9 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
 
 void TPNeuForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &TPNeuForm::OkBtnClick);
-    CancelBtn = makeCancelButton(this, kCancelBtn);
+    CancelBtn = MakeCancelButton(this, kCancelBtn);
 }
 
 void TPNeuForm::setTabOrderAndFocus()

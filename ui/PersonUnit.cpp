@@ -121,7 +121,7 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     : QDialog(parent), persons_(persons)
 {
     setObjectName(QStringLiteral("PersonForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QString::fromLatin1(kProgramName),
                  .border = WindowFrame::Border::Fixed,
                  .clientSize = QSize(kClientWidth, kClientHeight)});
@@ -201,16 +201,16 @@ void TPersonForm::createListArea()
     PersonList->setItemDelegate(new FixedHeightDelegate(PersonList));
     PersonList->setSortingEnabled(false);
     // Its border stays whole at every screen scale.
-    drawWholePixelFrame(*PersonList);
+    DrawWholePixelFrame(*PersonList);
 
     const auto at = [](int x) { return QRect(QPoint(x, kListButtonRow), kBandButtonSize); };
-    NeuBtn = makeGlyphButton(
+    NeuBtn = MakeGlyphButton(
         group, {"NeuBtn", ButtonPicture::New, "&New", at(kNeuBtnX), "Create new person"});
-    DelBtn = makeGlyphButton(group, {"DelBtn", ButtonPicture::Delete, "&Delete", at(kDelBtnX),
+    DelBtn = MakeGlyphButton(group, {"DelBtn", ButtonPicture::Delete, "&Delete", at(kDelBtnX),
                                      "Delete selected person"});
-    BioBtn = makeGlyphButton(group, {"BioBtn", ButtonPicture::Analyze, "&Analyze", at(kBioBtnX),
+    BioBtn = MakeGlyphButton(group, {"BioBtn", ButtonPicture::Analyze, "&Analyze", at(kBioBtnX),
                                      "Render Biorhythm for selected person"});
-    CompBtn = makeGlyphButton(group, {"CompBtn", ButtonPicture::Compare, "&Compare", at(kCompBtnX),
+    CompBtn = MakeGlyphButton(group, {"CompBtn", ButtonPicture::Compare, "&Compare", at(kCompBtnX),
                                       "Compare the Biorhythms of 2 persons"});
 
     // Enter in the list analyses the selected person.
@@ -227,13 +227,13 @@ void TPersonForm::createButtonBand()
                              kClientHeight - kStatusBarHeight - kButtonBandHeight,
                              kClientWidth - kPictureColumnWidth, kButtonBandHeight);
 
-    AboutProgBtn = makeGlyphButton(buttonBand_, {"AboutProgBtn", ButtonPicture::AboutProgram,
+    AboutProgBtn = MakeGlyphButton(buttonBand_, {"AboutProgBtn", ButtonPicture::AboutProgram,
                                                  "About the program", kAboutProgBtn,
                                                  "Information about the program"});
-    AboutBtn = makeGlyphButton(buttonBand_,
+    AboutBtn = MakeGlyphButton(buttonBand_,
                                {"AboutBtn", ButtonPicture::AboutBiorhythm, "&About the Biorhythm",
                                 kAboutBtn, "Informations about the Biorhythm"});
-    QuitBtn = makeGlyphButton(
+    QuitBtn = MakeGlyphButton(
         buttonBand_, {"QuitBtn", ButtonPicture::Cancel, "&Quit", kQuitBtn, "Quit the program"});
 }
 

@@ -72,12 +72,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    cyclo::installFontStandIns();
+    cyclo::InstallFontStandIns();
 #ifdef CYCLO_TEST_WINDOWS
     // The windows' tests see what the program installs once at start-up.
     cyclo::CyclographApplication::installApplicationWide(app);
 #else
-    cyclo::installControlsAccessibility();
+    cyclo::InstallControlsAccessibility();
 #endif
     return RUN_ALL_TESTS();
 }

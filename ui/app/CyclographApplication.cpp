@@ -102,7 +102,7 @@ void CyclographApplication::setUp()
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     // Wayland desktops find the desktop entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    installFontStandIns();
+    InstallFontStandIns();
     QApplication::setPalette(programPalette());
     QApplication::setWindowIcon(Artwork::programIcon());
     Artwork::installIconTheme();
@@ -113,8 +113,8 @@ void CyclographApplication::setUp()
 void CyclographApplication::installApplicationWide(QApplication& application)
 {
     // Before the first window: screen readers may ask for a control at once.
-    installControlsAccessibility();
-    installScreenReaderAccessibility();
+    InstallControlsAccessibility();
+    InstallScreenReaderAccessibility();
     QAccessible::installFactory(ChartViewAccessible);
     DialogKeys::install(application);
 }

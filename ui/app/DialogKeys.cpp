@@ -19,7 +19,7 @@ DialogKeys::DialogKeys(QObject* application) : QObject(application)
 
 void DialogKeys::install(QCoreApplication& application)
 {
-    installFilterOnce<DialogKeys>(application);
+    InstallFilterOnce<DialogKeys>(application);
 }
 
 bool DialogKeys::eventFilter(QObject* watched, QEvent* event)

@@ -8,7 +8,7 @@ namespace cyclo {
 
 // Installs an event filter of class F on `target`, owned by it, unless one is
 // there already (known by the filter's object name, F::kName).
-template <class F, class T> void installFilterOnce(T& target)
+template <class F, class T> void InstallFilterOnce(T& target)
 {
     if (target.template findChild<QObject*>(QString::fromLatin1(F::kName),
                                             Qt::FindDirectChildrenOnly) == nullptr)

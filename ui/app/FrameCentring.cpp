@@ -70,7 +70,7 @@ FrameCentring::FrameCentring(QWidget* window) : QObject(window), window_(*window
 
 void FrameCentring::centre(QWidget& window)
 {
-    installFilterOnce<FrameCentring>(window);
+    InstallFilterOnce<FrameCentring>(window);
     centreFrame(window, frameMarginsOf(window));
 }
 

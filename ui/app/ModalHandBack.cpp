@@ -16,7 +16,7 @@ ModalHandBack::ModalHandBack(QWidget* window) : QObject(window), window_(*window
 
 void ModalHandBack::watch(QWidget& window)
 {
-    installFilterOnce<ModalHandBack>(window);
+    InstallFilterOnce<ModalHandBack>(window);
 }
 
 bool ModalHandBack::eventFilter(QObject* watched, QEvent* event)

@@ -10,12 +10,12 @@
 
 namespace cyclo {
 
-bool windowSystemPlacesWindows()
+bool WindowSystemPlacesWindows()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame)
+void SetUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -39,14 +39,14 @@ void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame)
         window.resize(frame.clientSize);
     else
         window.setFixedSize(frame.clientSize);
-    centreOnScreen(window);
+    CentreOnScreen(window);
     ModalHandBack::watch(window);
 }
 
-void centreOnScreen(QWidget& window)
+void CentreOnScreen(QWidget& window)
 {
     // There the compositor decides, and a move would only be ignored.
-    if (windowSystemPlacesWindows())
+    if (WindowSystemPlacesWindows())
         return;
     FrameCentring::centre(window);
 }

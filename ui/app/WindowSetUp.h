@@ -35,15 +35,15 @@ struct WindowFrame
 // screen. `opener`, the window that opens it, becomes its transient parent,
 // so that any window system keeps it above that window and floats it; none
 // for the main window.
-void setUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame);
+void SetUpWindow(QDialog& window, QWidget* opener, const WindowFrame& frame);
 
 // Whether the window system places top-level windows itself (Wayland): the
 // program then leaves their position alone.
-[[nodiscard]] bool windowSystemPlacesWindows();
+[[nodiscard]] bool WindowSystemPlacesWindows();
 
 // Keeps a top-level window's frame, title bar included, in the middle of the
 // available area of its screen: placed now with the frame known so far, and
 // again when it is first shown and its frame is known.
-void centreOnScreen(QWidget& window);
+void CentreOnScreen(QWidget& window);
 
 } // namespace cyclo

@@ -54,7 +54,7 @@ void GlyphButton::paintEvent(QPaintEvent* /*event*/)
     const QSize shown = pixmap.deviceIndependentSize().toSize();
     // Pixel for pixel at the pixmap's own ratio: its corner on a whole device pixel.
     const QPointF corner((width() - shown.width()) / 2 + shift.x(), top);
-    painter.drawPixmap(corner + deviceAlignmentShift(painter, corner), pixmap);
+    painter.drawPixmap(corner + DeviceAlignmentShift(painter, corner), pixmap);
 
     const QRect textRect(shift.x(), top + picture.height() + kSpacing, width(), metrics.height());
     // Accelerator letters are always underlined, as in the classic look.

@@ -24,27 +24,27 @@ template <class Button> Button* make(QWidget* parent, const PictureButton& spec)
 
 } // namespace
 
-GlyphButton* makeGlyphButton(QWidget* parent, const PictureButton& button)
+GlyphButton* MakeGlyphButton(QWidget* parent, const PictureButton& button)
 {
     return make<GlyphButton>(parent, button);
 }
 
-QPushButton* makePictureButton(QWidget* parent, const PictureButton& button)
+QPushButton* MakePictureButton(QWidget* parent, const PictureButton& button)
 {
     return make<QPushButton>(parent, button);
 }
 
-QPushButton* makeOkButton(QWidget* parent, const QRect& geometry)
+QPushButton* MakeOkButton(QWidget* parent, const QRect& geometry)
 {
-    QPushButton* ok = makePictureButton(parent, {"OkBtn", ButtonPicture::Ok, "OK", geometry});
+    QPushButton* ok = MakePictureButton(parent, {"OkBtn", ButtonPicture::Ok, "OK", geometry});
     ok->setDefault(true);
     return ok;
 }
 
-QPushButton* makeCancelButton(QDialog* dialog, const QRect& geometry)
+QPushButton* MakeCancelButton(QDialog* dialog, const QRect& geometry)
 {
     QPushButton* cancel =
-        makePictureButton(dialog, {"CancelBtn", ButtonPicture::Cancel, "&Cancel", geometry});
+        MakePictureButton(dialog, {"CancelBtn", ButtonPicture::Cancel, "&Cancel", geometry});
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return cancel;
 }

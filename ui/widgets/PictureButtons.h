@@ -26,15 +26,15 @@ struct PictureButton
 };
 
 // The picture above the caption: the bands of buttons.
-[[nodiscard]] GlyphButton* makeGlyphButton(QWidget* parent, const PictureButton& button);
+[[nodiscard]] GlyphButton* MakeGlyphButton(QWidget* parent, const PictureButton& button);
 // The picture beside the caption: the dialogs' buttons.
-[[nodiscard]] QPushButton* makePictureButton(QWidget* parent, const PictureButton& button);
+[[nodiscard]] QPushButton* MakePictureButton(QWidget* parent, const PictureButton& button);
 
 // "OK" with the check-mark picture, the dialog's default button (Enter).
 // The caller connects what it does.
-[[nodiscard]] QPushButton* makeOkButton(QWidget* parent, const QRect& geometry);
+[[nodiscard]] QPushButton* MakeOkButton(QWidget* parent, const QRect& geometry);
 // "&Cancel" with the cross picture; it rejects `dialog`, as Esc and the close
 // box do.
-QPushButton* makeCancelButton(QDialog* dialog, const QRect& geometry);
+QPushButton* MakeCancelButton(QDialog* dialog, const QRect& geometry);
 
 } // namespace cyclo

@@ -100,7 +100,7 @@ private:
 
 } // namespace
 
-void installScreenReaderAccessibility()
+void InstallScreenReaderAccessibility()
 {
     QAccessible::installFactory(MarkedWidgetFactory);
 }

@@ -11,7 +11,7 @@ class QWidget;
 namespace cyclo {
 
 // Makes the roles below reach screen readers; installed once at start-up.
-void installScreenReaderAccessibility();
+void InstallScreenReaderAccessibility();
 
 // Screen readers announce `window`, a dialog by its class, as the program's
 // window (a frame). Call it before the window is shown.

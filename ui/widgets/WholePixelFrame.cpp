@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-void drawWholePixelFrame(QAbstractScrollArea& box)
+void DrawWholePixelFrame(QAbstractScrollArea& box)
 {
     box.installEventFilter(new WholePixelFrame(box));
 }

@@ -10,6 +10,6 @@ namespace cyclo {
 // From now on `box` draws its border itself: one line of round(r) device
 // pixels along its edges at a screen scale r, in the style's border colour
 // (the window colour darkened as Qt's own style does).
-void drawWholePixelFrame(QAbstractScrollArea& box);
+void DrawWholePixelFrame(QAbstractScrollArea& box);
 
 } // namespace cyclo
