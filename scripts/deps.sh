@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a group of commands needs, and only those
-# that are missing, so a second call costs a fraction of a second.
+# that are missing, so a second call costs a fraction of a second. Every
+# package list of the project is here.
 #
-#   scripts/deps.sh run    building and running the program (scripts/run.sh)
-#   scripts/deps.sh test   that and everything the tests, the benches, the
-#                          fuzzers, the Wine stage and the package checks need
-#                          (scripts/test.sh); the default
+#   scripts/deps.sh [GROUP...]
+#     run            building and running the program (scripts/run.sh)
+#     test           that and everything the tests, the benches, the fuzzers,
+#                    the Wine stage and the package checks need
+#                    (scripts/test.sh); the default
+#     display        a virtual X display with a window manager, driven and
+#                    photographed (scripts/display-session.sh and its users)
+#     screen-reader  Orca in a D-Bus session with the accessibility bus
+#                    (scripts/screen-reader.sh)
+#     fresh-install  making a minimal Debian root (scripts/check-fresh-install.sh)
 set -euo pipefail
 
 # Building and running the program.
@@ -40,14 +47,43 @@ test_packages=(
   gnome-themes-extra                 # GTK's dark Adwaita theme
 )
 
-case "${1:-test}" in
-  run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *)
-    echo "usage: scripts/deps.sh [run|test]" >&2
-    exit 2
-    ;;
-esac
+# A virtual X display with openbox, driven with xdotool and photographed.
+display_packages=(
+  xvfb xauth                         # the display
+  openbox                            # a window manager: frames, activation, stacking
+  xdotool                            # keys and window searches
+  imagemagick                        # import, for screenshots
+  x11-utils x11-xserver-utils        # xdpyinfo, xprop, xwininfo; xrdb for Xft.dpi
+  fonts-liberation                   # the windows' fonts
+)
+
+# Orca listening to the program.
+screen_reader_packages=(
+  orca                               # the screen reader; its debug file holds what it says
+  at-spi2-core                       # the accessibility bus
+  dbus dbus-x11                      # the session bus it runs in
+)
+
+# A fresh minimal Debian system to install the package into.
+fresh_install_packages=(
+  debootstrap
+)
+
+packages=()
+[ $# -eq 0 ] && set -- test
+for group in "$@"; do
+  case "$group" in
+    run) packages+=("${run_packages[@]}") ;;
+    test) packages+=("${run_packages[@]}" "${test_packages[@]}") ;;
+    display) packages+=("${display_packages[@]}") ;;
+    screen-reader) packages+=("${screen_reader_packages[@]}") ;;
+    fresh-install) packages+=("${fresh_install_packages[@]}") ;;
+    *)
+      echo "usage: scripts/deps.sh [run|test|display|screen-reader|fresh-install]..." >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
