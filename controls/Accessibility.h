@@ -1,8 +1,9 @@
 #pragma once
 // What assistive technology reads from the custom-painted controls: the
 // shadow label's caption, a speed button's name or hint, and the month
-// grid's selected date in full. Qt asks a chain of factories for a widget's
-// accessible interface; each part of the program adds its own with one line:
+// grid's selected date in full; and a line edit's text as one whole run. Qt asks a chain of
+// factories for a widget's accessible interface; each part of the program adds its own with one
+// line:
 //
 //   QAccessible::installFactory(&AccessibleFactoryFor<MyWidget, MyAccessible>);
 //
