@@ -65,12 +65,14 @@ protected:
         windows.reset();
     }
 
-    void showMainWindow()
+    void showMainWindow() { showActive(windows->personForm()); }
+
+    // Shown and active, as after the window system activated it.
+    static void showActive(QWidget& window)
     {
-        TPersonForm& form = windows->personForm();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     // Tabs from About the program (the start-up focus) through the button
@@ -184,9 +186,7 @@ TEST_F(ScreenReaderTest, EveryFieldIsNamedByItsLabel)
 TEST_F(ScreenReaderTest, TabIntoAFilledFieldTellsOfTheFocusFirst)
 {
     TPNeuForm& dialog = windows->pneuForm();
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_NO_FATAL_FAILURE(showActive(dialog));
     auto* name = part<QLineEdit>(dialog, "NameEdit");
     auto* date = part<TDateEdit>(dialog, "GebdateEdit");
     name->setText(QStringLiteral("Clara"));
@@ -270,9 +270,7 @@ TEST_F(ScreenReaderTest, WithoutASelectionEnteringTheListSpeaksTheList)
 TEST_F(ScreenReaderTest, AFieldsTextIsReadWholeRunByRun)
 {
     TPNeuForm& dialog = windows->pneuForm();
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_NO_FATAL_FAILURE(showActive(dialog));
     auto* name = part<QLineEdit>(dialog, "NameEdit");
     auto* date = part<TDateEdit>(dialog, "GebdateEdit");
     name->setText(QStringLiteral("Clara"));
