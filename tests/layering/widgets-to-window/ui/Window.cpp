@@ -1,3 +1,3 @@
-#include "ui/app/FormSupport.h"
+#include "ui/app/WindowSetUp.h"
 #include "ui/printing/ChartPrinting.h"
 #include "ui/widgets/Part.h"
