@@ -80,6 +80,23 @@ void Artwork::installIconTheme()
     QIcon::setFallbackThemeName(QString::fromLatin1(kIconTheme));
 }
 
+QSize Artwork::pictureSize(std::string_view name)
+{
+    const auto found = std::find_if(kPictureList.begin(), kPictureList.end(),
+                                    [&](const ListedPicture& p) { return p.name == name; });
+    return found == kPictureList.end() ? QSize() : QSize(found->width, found->height);
+}
+
+QSize Artwork::buttonPictureSize(ButtonPicture picture)
+{
+    return pictureSize(namesOf(picture).normal);
+}
+
+QSize Artwork::mainPictureSize()
+{
+    return pictureSize("main-picture");
+}
+
 QIcon Artwork::buttonIcon(ButtonPicture picture)
 {
     const ButtonPictureNames& names = namesOf(picture);

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <string_view>
 
 namespace cyclo {
@@ -31,6 +32,14 @@ public:
     // icon (the message boxes' symbols) is Qt's built-in one, the same on
     // every desktop. Call once the application object exists.
     static void installIconTheme();
+
+    // A drawing's size in device-independent pixels, as the picture list
+    // gives it; an empty size for a name it lacks.
+    static QSize pictureSize(std::string_view name);
+    // The size a button shows its picture at.
+    static QSize buttonPictureSize(ButtonPicture picture);
+    // The size of the main window's picture.
+    static QSize mainPictureSize();
 
     // The picture as an icon whose Disabled mode shows the disabled twin, at
     // 1x and 2x.

@@ -4,6 +4,7 @@
 
 #include "chart/MonthChart.h"
 #include "chart/QtChartSurface.h"
+#include "controls/FontStandIns.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -25,7 +26,7 @@ void ensureGuiApplication()
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
     static const auto app = std::make_unique<QGuiApplication>(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    cyclo::InstallFontStandIns();
 }
 
 // Width and height in device pixels, and the device pixel ratio in percent.

@@ -4,7 +4,7 @@
 // memory, then quits without entering the event loop. StartupBench.cpp
 // launches it; it can also be run by hand.
 
-#include "ui/Startup.h"
+#include "ui/app/Startup.h"
 
 #include <chrono>
 #include <cstdio>

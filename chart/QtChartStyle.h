@@ -1,7 +1,7 @@
 #pragma once
 // What the Qt chart surfaces share, and the chart window and its printed page
-// with them: the chart's text font, its 96-dpi layout resolution, the named
-// colours and the crossing from the core's texts and colours to Qt's.
+// with them: the chart's text font, its 96-dpi layout resolution and
+// the crossing from the core's texts and colours to Qt's.
 
 #include "calendar/Cycles.h"
 
@@ -25,10 +25,6 @@ inline constexpr int kDotsPerMeter96Dpi = 3780;
 // Texts are in the window-text colour of the classic scheme, so the chart's
 // colours stay the same whatever style the desktop has.
 inline constexpr Rgb kWindowTextColour{0, 0, 0};
-
-// The headings' colours of the chart window and its printed page.
-inline constexpr Rgb kNavy{0, 0, 128};
-inline constexpr Rgb kMaroon{128, 0, 0};
 
 [[nodiscard]] inline QColor toQColor(Rgb colour)
 {

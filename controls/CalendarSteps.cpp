@@ -39,7 +39,7 @@ QDate stepYear(QDate from, int delta)
 
 } // namespace
 
-QDate steppedDate(QDate from, CalendarStep step)
+QDate SteppedDate(QDate from, CalendarStep step)
 {
     if (!withinYears(from).isValid())
         return {};

@@ -22,6 +22,6 @@ enum class CalendarStep
 // it, else takes that month's last day; a year step from 29 February lands on
 // 28 February. A null date where the step would leave the years 1 to 9999, or
 // when `from` is not a date.
-[[nodiscard]] QDate steppedDate(QDate from, CalendarStep step);
+[[nodiscard]] QDate SteppedDate(QDate from, CalendarStep step);
 
 } // namespace cyclo

@@ -45,12 +45,12 @@ private:
 };
 
 // The weekday of a column index or a date's day-of-week, wrapped into 0..6.
-[[nodiscard]] constexpr TDayOfWeekName dayOfWeekFromIndex(int index)
+[[nodiscard]] constexpr TDayOfWeekName DayOfWeekFromIndex(int index)
 {
     return static_cast<TDayOfWeekName>(((index % kDaysPerWeek) + kDaysPerWeek) % kDaysPerWeek);
 }
 
-[[nodiscard]] constexpr int indexOf(TDayOfWeekName d)
+[[nodiscard]] constexpr int IndexOf(TDayOfWeekName d)
 {
     return static_cast<int>(d);
 }

@@ -6,7 +6,7 @@
 
 namespace cyclo {
 
-qreal paintRatio(const QPainter& painter)
+qreal PaintRatio(const QPainter& painter)
 {
     // What lies between the painter's world and the device: the screen's
     // scale, also when the painting is redirected (QWidget::render into an
@@ -20,7 +20,7 @@ qreal paintRatio(const QPainter& painter)
     return device != nullptr ? device->devicePixelRatioF() : 1.0;
 }
 
-QPointF deviceAlignmentShift(const QPainter& painter, const QPointF& units)
+QPointF DeviceAlignmentShift(const QPainter& painter, const QPointF& units)
 {
     const QTransform toDevice = painter.deviceTransform();
     const QPointF device = toDevice.map(units);
@@ -33,7 +33,7 @@ QPointF deviceAlignmentShift(const QPainter& painter, const QPointF& units)
 }
 
 DevicePainter::DevicePainter(QPainter& painter)
-    : painter_(painter), toDevice_(painter.deviceTransform()), ratio_(paintRatio(painter))
+    : painter_(painter), toDevice_(painter.deviceTransform()), ratio_(PaintRatio(painter))
 {
     painter_.save();
     // The world transform that, followed by the painter's own mapping to the

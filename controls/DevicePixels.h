@@ -46,9 +46,9 @@ private:
 };
 
 // The device pixel ratio a painter paints at.
-[[nodiscard]] qreal paintRatio(const QPainter& painter);
+[[nodiscard]] qreal PaintRatio(const QPainter& painter);
 
 // How far, in units, to move a point so that it lands on a whole device pixel.
-[[nodiscard]] QPointF deviceAlignmentShift(const QPainter& painter, const QPointF& units);
+[[nodiscard]] QPointF DeviceAlignmentShift(const QPainter& painter, const QPointF& units);
 
 } // namespace cyclo

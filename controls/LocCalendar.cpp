@@ -26,7 +26,7 @@ void TLocCalendar::drawCell(QPainter& painter, int column, int row, const QRect&
 {
     TVoCalendar::drawCell(painter, column, row, rect);
     if (QPoint(column, row) == todayCell())
-        drawThinBevel(painter, rect, palette().color(QPalette::Dark),
+        DrawThinBevel(painter, rect, palette().color(QPalette::Dark),
                       palette().color(QPalette::Light));
 }
 

@@ -107,7 +107,7 @@ void TVoCalendar::setUseCurrentDate(bool use)
 void TVoCalendar::RefreshDays()
 {
     const int w = sundayBasedWeekday(QDate(date_.year(), date_.month(), 1));
-    firstCellDay_ = 2 - ((w - indexOf(startOfWeek_) + kDaysPerWeek) % kDaysPerWeek);
+    firstCellDay_ = 2 - ((w - IndexOf(startOfWeek_) + kDaysPerWeek) % kDaysPerWeek);
     if (firstCellDay_ == 2)
         firstCellDay_ = kMinFirstCellDay;
     selected_ = cellOfDay(date_.day());
@@ -116,28 +116,28 @@ void TVoCalendar::RefreshDays()
 
 void TVoCalendar::NextDay()
 {
-    stepTo(steppedDate(date_, CalendarStep::NextDay));
+    stepTo(SteppedDate(date_, CalendarStep::NextDay));
 }
 
 void TVoCalendar::PrevDay()
 {
-    stepTo(steppedDate(date_, CalendarStep::PrevDay));
+    stepTo(SteppedDate(date_, CalendarStep::PrevDay));
 }
 
 void TVoCalendar::StepMonth(int delta)
 {
     if (delta != 0)
-        stepTo(steppedDate(date_, delta > 0 ? CalendarStep::NextMonth : CalendarStep::PrevMonth));
+        stepTo(SteppedDate(date_, delta > 0 ? CalendarStep::NextMonth : CalendarStep::PrevMonth));
 }
 
 void TVoCalendar::NextYear()
 {
-    stepTo(steppedDate(date_, CalendarStep::NextYear));
+    stepTo(SteppedDate(date_, CalendarStep::NextYear));
 }
 
 void TVoCalendar::PrevYear()
 {
-    stepTo(steppedDate(date_, CalendarStep::PrevYear));
+    stepTo(SteppedDate(date_, CalendarStep::PrevYear));
 }
 
 // A step inside the shown month sets the day, as the user's own choice of a
@@ -166,7 +166,7 @@ int TVoCalendar::dayOfCell(int column, int row) const
 QString TVoCalendar::cellText(int column, int row) const
 {
     if (row == 0)
-        return settings_.shortDayName((indexOf(startOfWeek_) + column) % kDaysPerWeek);
+        return settings_.shortDayName((IndexOf(startOfWeek_) + column) % kDaysPerWeek);
     const int day = dayOfCell(column, row);
     return day > 0 ? QString::number(day) : QString();
 }
@@ -214,7 +214,7 @@ void TVoCalendar::drawCell(QPainter& painter, int column, int row, const QRect& 
 {
     const QString text = cellText(column, row);
     const bool selected = QPoint(column, row) == selected_;
-    const bool weekend = weekends_.contains(dayOfWeekFromIndex(indexOf(startOfWeek_) + column));
+    const bool weekend = weekends_.contains(DayOfWeekFromIndex(IndexOf(startOfWeek_) + column));
     QColor textColor = palette().color(QPalette::WindowText);
     if (selected) {
         DevicePainter device(painter);

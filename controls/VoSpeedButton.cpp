@@ -54,14 +54,14 @@ QImage embossed(const QImage& image, const QPalette& palette)
 
 } // namespace
 
-void drawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
+void DrawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
                    const QColor& bottomRight)
 {
     DevicePainter device(painter);
     device.ring(device.toDevice(rect), device.lineWidth(), topLeft, bottomRight);
 }
 
-void drawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
+void DrawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
                      bool sunken)
 {
     const QColor light = palette.color(QPalette::Light);
@@ -79,9 +79,9 @@ void drawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPale
     }
 }
 
-void drawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture)
+void DrawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture)
 {
-    const QSize size = devicePictureSize(picture, device.ratio());
+    const QSize size = DevicePictureSize(picture, device.ratio());
     QPainter& painter = device.painter();
     if (size == picture.size()) {
         // Drawn pixel for pixel: the picture was made for this ratio.
@@ -94,7 +94,7 @@ void drawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImag
     painter.drawImage(QRect(deviceTopLeft, size), picture, picture.rect());
 }
 
-QSize devicePictureSize(const QImage& picture, qreal ratio)
+QSize DevicePictureSize(const QImage& picture, qreal ratio)
 {
     const QSizeF units = picture.deviceIndependentSize();
     return {std::max(1, static_cast<int>(std::lround(units.width() * ratio))),
@@ -174,7 +174,7 @@ void TVoSpeedButton::paintButton(QPainter& painter)
     const int line = device.lineWidth();
     if (!flat_) {
         device.fill(r, palette().color(QPalette::Button));
-        drawButtonBevel(device, r, palette(), down_);
+        DrawButtonBevel(device, r, palette(), down_);
     } else if (down_) {
         device.ring(r, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
     } else if (hover_ && isEnabled()) {
@@ -183,12 +183,12 @@ void TVoSpeedButton::paintButton(QPainter& painter)
     const QImage image = glyphImage(isEnabled());
     if (image.isNull())
         return;
-    const QSize size = devicePictureSize(image, device.ratio());
+    const QSize size = DevicePictureSize(image, device.ratio());
     QPoint topLeft(r.left() + (r.width() - size.width()) / 2,
                    r.top() + (r.height() - size.height()) / 2);
     if (down_)
         topLeft += QPoint(line, line);
-    drawPicture(device, topLeft, image);
+    DrawPicture(device, topLeft, image);
 }
 
 void TVoSpeedButton::paintEvent(QPaintEvent* /*event*/)

@@ -95,15 +95,15 @@ private:
 };
 
 // Draws the classic two-line bevel of a push button inside `deviceRect`.
-void drawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
+void DrawButtonBevel(DevicePainter& device, const QRect& deviceRect, const QPalette& palette,
                      bool sunken);
 // Draws a one-line raised or sunken frame inside `rect` (in units).
-void drawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
+void DrawThinBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
                    const QColor& bottomRight);
 // The device pixels a picture covers at `ratio`: its own size when it was
 // made for that ratio.
-[[nodiscard]] QSize devicePictureSize(const QImage& picture, qreal ratio);
+[[nodiscard]] QSize DevicePictureSize(const QImage& picture, qreal ratio);
 // Draws a picture with its top-left corner at a device pixel, at its own ratio.
-void drawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture);
+void DrawPicture(DevicePainter& device, const QPoint& deviceTopLeft, const QImage& picture);
 
 } // namespace cyclo

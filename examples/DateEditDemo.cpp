@@ -6,6 +6,7 @@
 
 #include "controls/Clock.h"
 #include "controls/DateEdit.h"
+#include "controls/FontStandIns.h"
 #include "controls/RegionalSettings.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    cyclo::InstallFontStandIns();
     const QStringList args = QApplication::arguments();
 
     cyclo::SystemClock clock;

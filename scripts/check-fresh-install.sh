@@ -23,23 +23,21 @@ root_dir=$(cd "$(dirname "$0")/.." && pwd)
 deb=${1:-}
 number=${2:-96}
 shot=${CYCLO_SHOT:-/tmp/cyclo-fresh-install.png}
-name=quellant-cyclograph
-app_id=org.quellant.Cyclograph
-main_title='^Quellant Cyclograph 2\.0$'
+build=${CYCLO_BUILD_DIR:-$root_dir/build/ci}
+names="$root_dir/scripts/product-name.sh"
+name=$("$names" "$build" executable)
+app_id=$("$names" "$build" app-id)
+main_title=$("$names" --pattern "$build")
+box_title=$("$names" --pattern "$build" title)
 
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo --preserve-env=CYCLO_BUILD_DIR,CYCLO_SHOT,KEEP_ROOT "$0" "$@"
 fi
 
 source "$root_dir/scripts/display-session.sh"
-display_packages
-for tool in debootstrap; do
-  command -v "$tool" >/dev/null ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$tool"
-done
+"$root_dir/scripts/deps.sh" display fresh-install
 
 if [ -z "$deb" ]; then
-  build=${CYCLO_BUILD_DIR:-$root_dir/build/ci}
   (cd "$build" && cpack -G DEB >/dev/null)
   deb=$(ls "$build"/${name}_*_amd64.deb)
 fi
@@ -121,60 +119,36 @@ chroot --userspec="$uid:$uid" "$root" env -i HOME="$home" USER=user LOGNAME=user
   sh -c "cd \"\$HOME\" && exec $exec_line" >"$work/program.log" 2>&1 &
 program_pid=$!
 
+# A window of the program, or what the program said when it does not come.
 wait_window() {
-  local title=$1 id i
-  for i in $(seq 150); do
-    id=$(xdotool search --all --onlyvisible --name "$title" 2>/dev/null | tail -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "no window \"$title\" appeared; the program said:" >&2
-  cat "$work/program.log" >&2
-  return 1
-}
-wait_gone() {
-  local title=$1 i
-  for i in $(seq 100); do
-    [ -z "$(xdotool search --all --onlyvisible --name "$title" 2>/dev/null)" ] && return 0
-    sleep 0.1
-  done
-  echo "window \"$title\" did not close" >&2
-  return 1
-}
-keys() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-  shift
-  xdotool key --clearmodifiers --delay 60 "$@"
+  display_wait_window "$1" || { echo "the program said:" >&2; cat "$work/program.log" >&2; return 1; }
 }
 
 main=$(wait_window "$main_title")
 step "adding a person"
-keys "$main" alt+n
+display_keys "$main" alt+n
 dialog=$(wait_window '^New person$')
 xdotool type --delay 40 'Anna Beispiel'
-keys "$dialog" Return
-wait_gone '^New person$'
+display_keys "$dialog" Return
+display_wait_gone '^New person$'
 
 step "entering a name the list cannot keep"
-keys "$main" alt+n
+display_keys "$main" alt+n
 dialog=$(wait_window '^New person$')
-keys "$dialog" ctrl+a
+display_keys "$dialog" ctrl+a
 # Letters beyond the keyboard map are typed through a spare key that xdotool
 # maps anew for each one; slowly, so that the program reads each mapping.
 xdotool type --delay 250 'Łukasz Żółć'
 sleep 0.3
-keys "$dialog" Return
-box=$(wait_window '^Cyclograph 2\.0$')
+display_keys "$dialog" Return
+box=$(wait_window "$box_title")
 sleep 0.8
 import -window root -depth 8 "$shot"
 step "screenshot of the message box: $shot"
-keys "$box" Return
-keys "$dialog" Escape
-wait_gone '^New person$'
-keys "$main" Escape
+display_keys "$box" Return
+display_keys "$dialog" Escape
+display_wait_gone '^New person$'
+display_keys "$main" Escape
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
 

@@ -11,8 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/ci}" && pwd)
 started=$(date +%s%N)
 
-name=quellant-cyclograph
-app_id=org.quellant.Cyclograph
+name=$("$root/scripts/product-name.sh" "$build" executable)
+app_id=$("$root/scripts/product-name.sh" "$build" app-id)
 project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 package_version=$(echo "$project_version" | cut -d. -f1-3)
 deb="$build/${name}_${package_version}_amd64.deb"

@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a group of commands needs, and only those
-# that are missing, so a second call costs a fraction of a second.
+# that are missing, so a second call costs a fraction of a second. Every
+# package list of the project is here.
 #
-#   scripts/deps.sh run    building and running the program (scripts/run.sh)
-#   scripts/deps.sh test   that and everything the tests, the benches, the
-#                          fuzzers, the Windows build and its Wine stage and
-#                          the package checks need
-#                          (scripts/test.sh); the default
+#   scripts/deps.sh [GROUP...]
+#     run            building and running the program (scripts/run.sh)
+#     test           that and everything the tests, the benches, the fuzzers,
+#                    the Wine stages, the Windows build and the package checks
+#                    need (scripts/test.sh), the display and windows groups
+#                    included; the default
+#     display        a virtual X display with a window manager, driven and
+#                    photographed (scripts/display-session.sh and its users)
+#     screen-reader  Orca in a D-Bus session with the accessibility bus
+#                    (scripts/screen-reader.sh)
+#     windows        Qt and the program built for Windows, its installer, and
+#                    the .exe driven under Wine (scripts/windows-qt.sh,
+#                    tests/windows), on top of the display group
+#     fresh-install  making a minimal Debian root (scripts/check-fresh-install.sh)
 set -euo pipefail
 
 # Building and running the program.
@@ -30,15 +40,6 @@ test_packages=(
   g++-mingw-w64-x86-64-posix         # MinGW-w64 with std::thread
   googletest                         # GoogleTest sources, built with the cross compiler
   wine64 wine                        # runs the Windows test programs; wineboot, wineserver
-  # The whole program for Windows (scripts/windows-qt.sh builds its Qt from
-  # Debian's qt6-base source package), its packages, and the .exe driven
-  # under Wine on a virtual display (tests/windows)
-  nsis                               # makensis with the amd64-unicode stubs: the installer
-  xvfb xauth openbox                 # a virtual display with a window manager
-  xdotool x11-utils imagemagick      # keys, window geometry, screenshots
-  tesseract-ocr tesseract-ocr-eng    # reads the program's texts back from its windows
-  icoutils                           # wrestool and icotool: the .exe's resources and icon
-  locales                            # the locale sources Wine's regional settings are made from
   # The Debian package and its checks (scripts/check-package.sh)
   dpkg-dev file                      # dpkg-shlibdeps for the package's dependencies; file for CPack
   lintian                            # Debian's package checker
@@ -50,14 +51,56 @@ test_packages=(
   gnome-themes-extra                 # GTK's dark Adwaita theme
 )
 
-case "${1:-test}" in
-  run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *)
-    echo "usage: scripts/deps.sh [run|test]" >&2
-    exit 2
-    ;;
-esac
+# A virtual X display with openbox, driven with xdotool and photographed.
+display_packages=(
+  xvfb xauth                         # the display
+  openbox                            # a window manager: frames, activation, stacking
+  xdotool                            # keys and window searches
+  imagemagick                        # import, for screenshots
+  x11-utils x11-xserver-utils        # xdpyinfo, xprop, xwininfo; xrdb for Xft.dpi
+  fonts-liberation                   # the windows' fonts
+)
+
+# The program for Windows: Qt built from Debian's qt6-base source package
+# (scripts/windows-qt.sh; dpkg-source from dpkg-dev unpacks it), its
+# installer, and the .exe driven under Wine on the virtual display.
+windows_packages=(
+  nsis                               # makensis with the amd64-unicode stubs: the installer
+  tesseract-ocr tesseract-ocr-eng    # reads the program's texts back from its windows
+  icoutils                           # wrestool and icotool: the .exe's resources and icon
+  locales                            # the locale sources Wine's regional settings are made from
+)
+
+# Orca listening to the program.
+screen_reader_packages=(
+  orca                               # the screen reader; its debug file holds what it says
+  at-spi2-core                       # the accessibility bus
+  dbus dbus-x11                      # the session bus it runs in
+)
+
+# A fresh minimal Debian system to install the package into.
+fresh_install_packages=(
+  debootstrap
+)
+
+packages=()
+[ $# -eq 0 ] && set -- test
+for group in "$@"; do
+  case "$group" in
+    run) packages+=("${run_packages[@]}") ;;
+    test)
+      packages+=("${run_packages[@]}" "${test_packages[@]}" "${display_packages[@]}"
+                 "${windows_packages[@]}") ;;
+    display) packages+=("${display_packages[@]}") ;;
+    windows) packages+=("${display_packages[@]}" "${windows_packages[@]}") ;;
+    screen-reader) packages+=("${screen_reader_packages[@]}") ;;
+    fresh-install) packages+=("${fresh_install_packages[@]}") ;;
+    *)
+      echo "usage: scripts/deps.sh [run|test|display|windows|screen-reader|fresh-install]..." >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,23 +1,57 @@
 # Sourced by the scripts that run the program on a virtual X display:
-#   display_packages              installs what they need, only what is missing
+#   display_packages              installs what they need (scripts/deps.sh display)
 #   display_start NUMBER [DPI]    Xvfb on :NUMBER with openbox as window manager
 #   display_stop                  ends both (also done on exit)
+#   display_wait_window TITLE [PID]
+#                                 waits for a visible window whose title matches
+#                                 the pattern TITLE, of process PID when given,
+#                                 and prints its id
+#   display_wait_gone TITLE [PID] waits until no such window is visible
+#   display_keys ID KEY...        activates window ID and presses the keys
 # Needs bash with `set -euo pipefail`.
 
 display_packages() {
-  local packages=(xvfb xauth xdotool openbox imagemagick x11-utils x11-xserver-utils
-                  fonts-liberation libx11-dev libxdamage-dev)
-  local missing=() p
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' ||
-      missing+=("$p")
+  "$(dirname "${BASH_SOURCE[0]}")/deps.sh" display
+}
+
+# xdotool's search for visible windows whose title matches $1, of process $2
+# when given.
+display_search() {
+  local args=(--all --onlyvisible)
+  [ -n "${2:-}" ] && args+=(--pid "$2")
+  xdotool search "${args[@]}" --name "$1" 2>/dev/null || true
+}
+
+display_wait_window() {
+  local title=$1 pid=${2:-} id i
+  for i in $(seq 150); do
+    id=$(display_search "$title" "$pid" | tail -1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  echo "no window \"$title\" appeared" >&2
+  return 1
+}
+
+display_wait_gone() {
+  local title=$1 pid=${2:-} i
+  for i in $(seq 100); do
+    [ -z "$(display_search "$title" "$pid")" ] && return 0
+    sleep 0.1
+  done
+  echo "window \"$title\" did not close" >&2
+  return 1
+}
+
+# Keys go to the window that has the focus; openbox gives it to an activated one.
+display_keys() {
+  local id=$1
+  shift
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  xdotool key --clearmodifiers --delay 60 "$@"
 }
 
 display_xvfb_pid=""

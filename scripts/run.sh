@@ -6,5 +6,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" run
 cmake --preset run -S "$root" >/dev/null
-cmake --build "$root/build/run" --target quellant-cyclograph
-exec "$root/build/run/ui/quellant-cyclograph"
+executable=$("$root/scripts/product-name.sh" "$root/build/run" executable)
+cmake --build "$root/build/run" --target "$executable"
+exec "$root/build/run/ui/$executable"

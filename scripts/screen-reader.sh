@@ -30,27 +30,12 @@ build=${CYCLO_BUILD_DIR:-$root/build/default}
 
 # Inside the D-Bus session the script runs itself again with this set.
 if [ -z "${CYCLO_SCREEN_READER_SESSION:-}" ]; then
-  source "$root/scripts/display-session.sh"
-  "$root/scripts/deps.sh"
-  display_packages
-  packages=(orca at-spi2-core dbus dbus-x11)
-  missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' ||
-      missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-      "${missing[@]}"
-  fi
+  "$root/scripts/deps.sh" test display screen-reader
   if [ ! -d "$build" ]; then
     cmake --preset default -S "$root" >/dev/null
   fi
-  cmake --build "$build" --target quellant-cyclograph >/dev/null
+  cmake --build "$build" --target "$("$root/scripts/product-name.sh" "$build" executable)" \
+    >/dev/null
   args=(--display "$number")
   [ -n "$keep_log" ] && args+=(--log "$(realpath -m "$keep_log")")
   CYCLO_SCREEN_READER_SESSION=1 exec dbus-run-session -- "$0" "${args[@]}"
@@ -58,7 +43,7 @@ fi
 
 source "$root/scripts/display-session.sh"
 source "$root/scripts/person-file.sh"
-program="$build/ui/quellant-cyclograph"
+program="$build/ui/$("$root/scripts/product-name.sh" "$build" executable)"
 work=$(mktemp -d /tmp/cyclo-orca-XXXXXX)
 log="$work/orca.log"
 bus_pid=""
@@ -100,18 +85,7 @@ done
   "$program" >/dev/null 2>&1) &
 program_pid=$!
 
-main_title='^Quellant Cyclograph 2\.0$'
-wait_window() {
-  local title=$1 id
-  for _ in $(seq 100); do
-    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null |
-      tail -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window \"$title\" appeared" >&2
-  return 1
-}
+main_title=$("$root/scripts/product-name.sh" --pattern "$build")
 
 # Each step starts with a heading and the time; Orca's debug file stamps
 # every utterance with the time it was spoken (the file is written in
@@ -143,7 +117,7 @@ press() {
 }
 
 step "the main window opens"
-main=$(wait_window "$main_title")
+main=$(display_wait_window "$main_title" "$program_pid")
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 2
 
@@ -170,7 +144,7 @@ press alt+b
 
 step "New: the new-person dialog"
 press alt+n
-wait_window '^New person$' >/dev/null
+display_wait_window '^New person$' "$program_pid" >/dev/null
 step "Tab to the birthday"
 press Tab
 step "Esc cancels"
@@ -178,12 +152,12 @@ press Escape
 
 step "Compare: the two persons"
 press alt+c
-wait_window '^Compare persons$' >/dev/null
+display_wait_window '^Compare persons$' "$program_pid" >/dev/null
 step "Tab to the second person"
 press Tab
 step "Enter compares"
 press Return
-wait_window '^Result of the comparison$' >/dev/null
+display_wait_window '^Result of the comparison$' "$program_pid" >/dev/null
 step "OK closes the result"
 press Return
 sleep 2

@@ -19,13 +19,13 @@ out="$root/docs/screenshots"
 
 source "$root/scripts/display-session.sh"
 source "$root/scripts/person-file.sh"
-"$root/scripts/deps.sh"
-display_packages
+"$root/scripts/deps.sh" test display
 if [ ! -d "$build" ]; then
   cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target quellant-cyclograph >/dev/null
-program="$build/ui/quellant-cyclograph"
+executable=$("$root/scripts/product-name.sh" "$build" executable)
+cmake --build "$build" --target "$executable" >/dev/null
+program="$build/ui/$executable"
 
 work=$(mktemp -d /tmp/cyclo-shots-XXXXXX)
 program_pid=""
@@ -37,33 +37,6 @@ cleanup() {
 trap cleanup EXIT
 
 # --- windows -------------------------------------------------------------------
-
-# Waits for a visible window of the program whose title matches, prints its id.
-wait_window() {
-  local title=$1 id i
-  for i in $(seq 100); do
-    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null | tail -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "no window \"$title\" appeared" >&2
-  return 1
-}
-
-# Waits until no visible window of the program has that title any more.
-wait_gone() {
-  local title=$1 i
-  for i in $(seq 100); do
-    [ -z "$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$title" 2>/dev/null)" ] &&
-      return 0
-    sleep 0.1
-  done
-  echo "window \"$title\" did not close" >&2
-  return 1
-}
 
 # Prints "x y width height" of a window on the screen, with its frame.
 window_rect() {
@@ -98,27 +71,19 @@ shoot() {
   echo "wrote docs/screenshots/$file ($((x1 - x0)) x $((y1 - y0)))"
 }
 
-# Keys go to the window that has the focus; openbox gives it to new windows.
-keys() {
-  local id=$1
-  shift
-  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-  xdotool key --clearmodifiers --delay 60 "$@"
-}
-
 # The main window's caption, the product name, as a pattern.
-main_title="^$("$root/scripts/product-name.sh" "$build" | sed 's/[].*^$+?(){}|[]/\\&/g')\$"
+main_title=$("$root/scripts/product-name.sh" --pattern "$build")
 
 start_program() {
   (cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 "$@" "$program" >/dev/null 2>&1) &
   program_pid=$!
   # The chart window carries the main window's caption too: the main
   # window is the one visible first.
-  main=$(wait_window "$main_title")
+  main=$(display_wait_window "$main_title" "$program_pid")
 }
 
 stop_program() {
-  keys "$main" Escape
+  display_keys "$main" Escape
   wait "$program_pid" 2>/dev/null || true
   program_pid=""
 }
@@ -126,11 +91,10 @@ stop_program() {
 # Opens the chart window for the first person (Tab three times reaches the
 # list, where Enter is Analyze) and prints its id.
 open_chart() {
-  keys "$main" Tab Tab Tab Return
+  display_keys "$main" Tab Tab Tab Return
   local id i
   for i in $(seq 100); do
-    id=$(xdotool search --all --onlyvisible --pid "$program_pid" --name "$main_title" 2>/dev/null |
-      grep -vx "$main" | tail -1 || true)
+    id=$(display_search "$main_title" "$program_pid" | grep -vx "$main" | tail -1 || true)
     if [ -n "$id" ]; then
       echo "$id"
       return 0
@@ -153,39 +117,38 @@ shoot main-window.png "$main"
 
 chart=$(open_chart)
 shoot chart-window.png "$chart"
-keys "$chart" alt+b
+display_keys "$chart" alt+b
 sleep 0.3
 
-keys "$main" alt+n
-dialog=$(wait_window '^New person$')
+display_keys "$main" alt+n
+dialog=$(display_wait_window '^New person$' "$program_pid")
 xdotool type --delay 40 'Clara Neumann'
-keys "$dialog" Tab alt+Down
+display_keys "$dialog" Tab alt+Down
 sleep 0.5
-popup=$(xdotool search --all --onlyvisible --pid "$program_pid" --name '' 2>/dev/null |
-  grep -vx -e "$main" -e "$dialog" | tail -1 || true)
+popup=$(display_search '' "$program_pid" | grep -vx -e "$main" -e "$dialog" | tail -1 || true)
 if [ -z "$popup" ]; then
   echo "the drop-down calendar did not open" >&2
   exit 1
 fi
 shoot new-person-dropdown.png "$dialog" "$popup"
 # Esc closes the drop-down, then Cancel the dialog: nobody is added.
-keys "$dialog" Escape
+display_keys "$dialog" Escape
 sleep 0.3
-keys "$dialog" alt+c
-wait_gone '^New person$'
+display_keys "$dialog" alt+c
+display_wait_gone '^New person$' "$program_pid"
 
-keys "$main" alt+c
-compare=$(wait_window '^Compare persons$')
-keys "$compare" Return
-result=$(wait_window '^Result of the comparison$')
+display_keys "$main" alt+c
+compare=$(display_wait_window '^Compare persons$' "$program_pid")
+display_keys "$compare" Return
+result=$(display_wait_window '^Result of the comparison$' "$program_pid")
 shoot comparison-result.png "$result"
-keys "$result" Return
-wait_gone '^Result of the comparison$'
+display_keys "$result" Return
+display_wait_gone '^Result of the comparison$' "$program_pid"
 stop_program
 
 start_program QT_SCALE_FACTOR=2
 chart=$(open_chart)
 shoot chart-window-200.png "$chart"
-keys "$chart" alt+b
+display_keys "$chart" alt+b
 sleep 0.3
 stop_program

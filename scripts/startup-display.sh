@@ -13,21 +13,21 @@ launches=${2:-7}
 build=${CYCLO_BUILD_DIR:-$root/build/default}
 
 source "$root/scripts/display-session.sh"
-"$root/scripts/deps.sh"
-display_packages
+"$root/scripts/deps.sh" test display
 if [ ! -d "$build" ]; then
   cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target quellant-cyclograph startup_bare_window startup_label_window \
+executable=$("$root/scripts/product-name.sh" "$build" executable)
+cmake --build "$build" --target "$executable" startup_bare_window startup_label_window \
   startup_display >/dev/null
 product=$("$root/scripts/product-name.sh" "$build")
 
 display_start "$number"
 echo "Against a bare window:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/quellant-cyclograph" "$product" \
+  "$build/ui/$executable" "$product" \
   "$build/bench/startup_bare_window" "Bare Qt window"
 echo "Against the window with one label:"
 "$build/bench/startup_display" "$launches" 100 \
-  "$build/ui/quellant-cyclograph" "$product" \
+  "$build/ui/$executable" "$product" \
   "$build/bench/startup_label_window" "Qt window with a label"

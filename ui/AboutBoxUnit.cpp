@@ -1,10 +1,12 @@
 #include "ui/AboutBoxUnit.h"
 
 #include "assets/Artwork.h"
-#include "ui/BevelPanel.h"
-#include "ui/FormSupport.h"
 #include "ui/ProductVersion.h"
-#include "ui/ScreenReader.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/widgets/BevelPanel.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/ScreenReader.h"
+#include "ui/widgets/WindowLook.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +17,6 @@ namespace {
 
 constexpr QSize kClientSize(298, 213);
 constexpr QRect kPanel(8, 8, 281, 161);
-const QColor kPanelColour(240, 202, 166);
 constexpr QRect kProgramIcon(8, 16, 33, 33);
 constexpr QPoint kProductName(56, 16);
 constexpr QPoint kVersion(88, 40);
@@ -37,7 +38,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QPoint pos)
 TAboutBox::TAboutBox(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setUpWindow(*this, parent, {.title = QStringLiteral("Info."), .clientSize = kClientSize});
+    SetUpWindow(*this, parent, {.title = QStringLiteral("Info."), .clientSize = kClientSize});
 
     createPanel();
     createOkButton();
@@ -80,7 +81,7 @@ void TAboutBox::createPanel()
 
 void TAboutBox::createOkButton()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     OkBtn->setFocus();
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -2,7 +2,7 @@
 // "Info.": the program's identity (icon, name, version and three lines about
 // the program), closed with OK.
 
-#include "ui/FormSupport.h"
+#include "ui/widgets/NoCancelDialog.h"
 
 #include <QDialog>
 

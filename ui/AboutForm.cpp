@@ -1,7 +1,9 @@
 #include "ui/AboutForm.h"
 
 #include "calendar/Cycles.h"
-#include "ui/FormSupport.h"
+#include "chart/QtChartStyle.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/widgets/PictureButtons.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -36,11 +38,6 @@ protected:
     }
 };
 
-QString fromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // How many cycles there are, as a word: "four".
 QString countWord(std::size_t count)
 {
@@ -60,7 +57,7 @@ QString cycleLengthsSentence()
                      [](const CycleInfo* a, const CycleInfo* b) { return a->period < b->period; });
     QString sentence;
     for (std::size_t i = 0; i < byLength.size(); ++i) {
-        const QString name = fromView(byLength[i]->name);
+        const QString name = toQString(byLength[i]->name);
         const QString days = QString::number(byLength[i]->period);
         if (i == 0)
             sentence = QStringLiteral("The %1 cycle lasts %2 days").arg(name, days);
@@ -78,7 +75,7 @@ QString cycleLengthsSentence()
 TAboutBioForm::TAboutBioForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBioForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("About the Biorhythm"), .clientSize = kClientSize});
 
     createMemo();
@@ -126,7 +123,7 @@ void TAboutBioForm::createMemo()
 
 void TAboutBioForm::createOkButton()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -2,7 +2,7 @@
 // "About the Biorhythm": a read-only text that explains the four cycles and
 // the critical and zero days, closed with OK.
 
-#include "ui/FormSupport.h"
+#include "ui/widgets/NoCancelDialog.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/BioUnit.h"
 
-#include "assets/Artwork.h"
+#include "assets/PictureList.h"
 #include "chart/MonthChart.h"
 #include "chart/QtChartStyle.h"
 #include "controls/CalendarSteps.h"
@@ -9,30 +9,26 @@
 #include "controls/RepeatTimer.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
-#include "ui/BevelPanel.h"
-#include "ui/ChartPrinting.h"
-#include "ui/CyclographApplication.h"
-#include "ui/DayTexts.h"
-#include "ui/FormSupport.h"
-#include "ui/GlyphButton.h"
-#include "ui/MonthCalendar.h"
 #include "ui/ProductVersion.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/printing/ChartPrinting.h"
+#include "ui/printing/DayTexts.h"
+#include "ui/printing/PrintCommand.h"
+#include "ui/widgets/BevelPanel.h"
+#include "ui/widgets/ChartView.h"
+#include "ui/widgets/GlyphButton.h"
+#include "ui/widgets/MonthCalendar.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/WindowLook.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <cmath>
-#include <functional>
-#include <optional>
 
 namespace cyclo {
 
@@ -42,7 +38,6 @@ constexpr int kClientWidth = 641;
 constexpr int kClientHeight = 421;
 
 constexpr int kToolBandHeight = 65;
-constexpr QSize kToolButtonSize(81, 49);
 constexpr QPoint kBackBitBtnPos(8, 8);
 constexpr QPoint kPrintBtnPos(89, 8);
 
@@ -60,226 +55,10 @@ constexpr int kLegendCaptionX = 36;
 
 constexpr int kNameLabelHeight = 24;
 constexpr int kDateLabelHeight = 26;
-constexpr int kStatusBarHeight = 19;
 
 const QColor kLegendShadow(128, 128, 128);
 
 constexpr const char* kWindowCaption = kProgramName;
-
-// The frame that shows the paint area has the keyboard focus.
-constexpr int kFocusFrameWidth = 2;
-
-// The keys that step the viewed day while the chart has the focus: Left and
-// Right a day, Page Up and Page Down a month, with Ctrl a year.
-std::optional<CalendarStep> stepForKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    const bool plain = held == Qt::NoModifier;
-    const bool ctrl = held == Qt::ControlModifier;
-    switch (key) {
-    case Qt::Key_Left:
-        return plain ? std::optional(CalendarStep::PrevDay) : std::nullopt;
-    case Qt::Key_Right:
-        return plain ? std::optional(CalendarStep::NextDay) : std::nullopt;
-    case Qt::Key_PageUp:
-        return plain  ? std::optional(CalendarStep::PrevMonth)
-               : ctrl ? std::optional(CalendarStep::PrevYear)
-                      : std::nullopt;
-    case Qt::Key_PageDown:
-        return plain  ? std::optional(CalendarStep::NextMonth)
-               : ctrl ? std::optional(CalendarStep::NextYear)
-                      : std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
-
-// The viewed day as screen readers hear it after a step: a part of the chart,
-// named by the date and the day's values, that takes the focus. Each step
-// makes a new one, which screen readers take for a move of the focus and
-// speak; a change of the chart's own description does not reach them (the
-// accessibility bridge hands them the chart instead of the text).
-class ChartDayAccessible : public QAccessibleInterface
-{
-public:
-    // The part lives no longer than the chart, which deletes it.
-    ChartDayAccessible(QWidget& chart, QString text) : chart_(chart), text_(std::move(text)) {}
-
-    [[nodiscard]] bool isValid() const override { return true; }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
-    [[nodiscard]] QWindow* window() const override { return chart_.window()->windowHandle(); }
-    [[nodiscard]] QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation /*match*/) const override
-    {
-        return {};
-    }
-    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override
-    {
-        return nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(&chart_);
-    }
-    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override
-    {
-        return -1;
-    }
-    [[nodiscard]] QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? text_ : QString();
-    }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-    [[nodiscard]] QRect rect() const override
-    {
-        return {chart_.mapToGlobal(QPoint(0, 0)), chart_.size()};
-    }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
-    [[nodiscard]] QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.focusable = true;
-        s.readOnly = true;
-        s.focused = chart_.hasFocus();
-        s.invisible = !chart_.isVisible();
-        return s;
-    }
-
-private:
-    QWidget& chart_;
-    QString text_;
-};
-
-// The paint area: hands its painter to the window, which draws the whole
-// area in one copy, so nothing needs to be erased first. Tab reaches it (a
-// click does not, so the mouse works the window as before); with the focus
-// it shows a frame along its edges and passes the day-stepping keys on.
-class PaintBox : public QWidget
-{
-public:
-    using Paint = std::function<void(QPainter&, QSize)>;
-    using Step = std::function<void(CalendarStep)>;
-
-    PaintBox(Paint paint, Step step, QWidget* parent)
-        : QWidget(parent), paint_(std::move(paint)), step_(std::move(step))
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::TabFocus);
-    }
-
-    ~PaintBox() override
-    {
-        if (dayId_ != 0)
-            QAccessible::deleteAccessibleInterface(dayId_);
-    }
-
-    PaintBox(const PaintBox&) = delete;
-    PaintBox& operator=(const PaintBox&) = delete;
-
-    // Tells screen readers the viewed day, `text`, as a part of the chart
-    // that takes the focus.
-    void announceDay(const QString& text)
-    {
-        if (!QAccessible::isActive() || !hasFocus())
-            return;
-        const QAccessible::Id previous = dayId_;
-        auto* day = new ChartDayAccessible(*this, text);
-        dayId_ = QAccessible::registerAccessibleInterface(day);
-        QAccessibleEvent focus(day, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-        if (previous != 0)
-            QAccessible::deleteAccessibleInterface(previous);
-    }
-
-    // The viewed day's part, once a step has told of it.
-    [[nodiscard]] QAccessibleInterface* dayInterface() const
-    {
-        return dayId_ != 0 ? QAccessible::accessibleInterface(dayId_) : nullptr;
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        paint_(painter, size());
-        if (hasFocus())
-            drawFocusFrame(painter);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (const auto step = stepForKey(event->key(), event->modifiers())) {
-            step_(*step);
-            return;
-        }
-        QWidget::keyPressEvent(event);
-    }
-
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QWidget::focusInEvent(event);
-        update();
-    }
-
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        QWidget::focusOutEvent(event);
-        update();
-    }
-
-private:
-    // In the highlight colour, over the chart's outer margin.
-    void drawFocusFrame(QPainter& painter) const
-    {
-        const QColor colour = palette().color(QPalette::Highlight);
-        const int w = width();
-        const int h = height();
-        painter.fillRect(0, 0, w, kFocusFrameWidth, colour);
-        painter.fillRect(0, h - kFocusFrameWidth, w, kFocusFrameWidth, colour);
-        painter.fillRect(0, 0, kFocusFrameWidth, h, colour);
-        painter.fillRect(w - kFocusFrameWidth, 0, kFocusFrameWidth, h, colour);
-    }
-
-    Paint paint_;
-    Step step_;
-    QAccessible::Id dayId_ = 0;
-};
-
-// Screen readers announce the paint area as a chart; its name and the
-// description of what it shows are the widget's own. After a step it holds
-// the viewed day as its one part.
-class ChartAccessibleWidget : public QAccessibleWidget
-{
-public:
-    explicit ChartAccessibleWidget(PaintBox* box) : QAccessibleWidget(box, QAccessible::Chart) {}
-
-    [[nodiscard]] int childCount() const override { return day() != nullptr ? 1 : 0; }
-    [[nodiscard]] QAccessibleInterface* child(int index) const override
-    {
-        return index == 0 ? day() : nullptr;
-    }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child != nullptr && child == day() ? 0 : -1;
-    }
-
-private:
-    [[nodiscard]] QAccessibleInterface* day() const
-    {
-        return static_cast<const PaintBox*>(widget())->dayInterface();
-    }
-};
-
-QAccessibleInterface* ChartAccessible(const QString& /*key*/, QObject* object)
-{
-    if (auto* box = dynamic_cast<PaintBox*>(object))
-        return new ChartAccessibleWidget(box);
-    return nullptr;
-}
 
 } // namespace
 
@@ -289,12 +68,10 @@ TBioForm::TBioForm(const PersonRegister& persons, const Clock& clock, QWidget* p
       Timer1(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>())
 {
     setObjectName(QStringLiteral("BioForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QString::fromLatin1(kWindowCaption),
                  .border = WindowFrame::Border::Sizeable,
                  .clientSize = QSize(kClientWidth, kClientHeight)});
-    // Installing it again for another window changes nothing.
-    QAccessible::installFactory(ChartAccessible);
 
     createToolBand();
     createSideColumn();
@@ -313,22 +90,17 @@ void TBioForm::createToolBand()
 {
     toolBand_ = new BevelPanel(this, BevelPanel::Bevel::None, BevelPanel::Bevel::None);
 
-    const auto makeButton = [this](const char* name, ButtonPicture picture, const char* caption,
-                                   const char* hint, QPoint pos) {
-        auto* button =
-            new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption), toolBand_);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
+    BackBitBtn =
+        MakeGlyphButton(toolBand_, {"BackBitBtn", ButtonPicture::Back, "&Back...",
+                                    QRect(kBackBitBtnPos, kBandButtonSize), "Back to main window"});
+    PrintBtn = MakeGlyphButton(toolBand_, {"PrintBtn", ButtonPicture::Print, "&Print",
+                                           QRect(kPrintBtnPos, kBandButtonSize),
+                                           "Prints the Biorhythm for the selected time span"});
+    for (GlyphButton* button : {BackBitBtn, PrintBtn}) {
         button->setFlat(true);
         // The window has no default button: Enter on a check box does nothing.
         button->setAutoDefault(false);
-        button->setGeometry(QRect(pos, kToolButtonSize));
-        return button;
-    };
-    BackBitBtn = makeButton("BackBitBtn", ButtonPicture::Back, "&Back...", "Back to main window",
-                            kBackBitBtnPos);
-    PrintBtn = makeButton("PrintBtn", ButtonPicture::Print, "&Print",
-                          "Prints the Biorhythm for the selected time span", kPrintBtnPos);
+    }
 }
 
 void TBioForm::createSideColumn()
@@ -347,8 +119,8 @@ void TBioForm::createSideColumn()
 
     LiveDays = new ShadowLabel(sideColumn_);
     LiveDays->setObjectName(QStringLiteral("LiveDays"));
-    LiveDays->setFont(NamedFont("Times New Roman", 12, true));
-    LiveDays->setTextColor(toQColor(kNavy));
+    LiveDays->setFont(kDayOfLifeHeading.font());
+    LiveDays->setTextColor(kDayOfLifeHeading.colour);
     LiveDays->move(kLiveDaysPos);
 }
 
@@ -367,9 +139,7 @@ void TBioForm::createLegend()
         box->setChecked(true);
         checkBoxes_[i] = box;
 
-        auto* caption = new ShadowLabel(
-            QString::fromLatin1(entry.legend.data(), static_cast<qsizetype>(entry.legend.size())),
-            legend_);
+        auto* caption = new ShadowLabel(toQString(entry.legend), legend_);
         caption->setObjectName(QStringLiteral("LegendCaption%1").arg(i + 1));
         // The caption beside a box says which curve it switches.
         box->setAccessibleName(caption->text());
@@ -387,21 +157,21 @@ void TBioForm::createChartColumn()
 {
     chartColumn_ = new BevelPanel(this, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered);
 
-    const auto makeTitle = [this](const char* name, int points, const QColor& colour) {
+    const auto makeTitle = [this](const char* name, const HeadingLook& look) {
         auto* label = new ShadowLabel(chartColumn_);
         label->setObjectName(QString::fromLatin1(name));
         label->setAutoSize(false);
         label->setAlignment(Qt::AlignHCenter);
-        label->setFont(NamedFont("Times New Roman", points, true));
-        label->setTextColor(colour);
+        label->setFont(look.font());
+        label->setTextColor(look.colour);
         return label;
     };
-    NameLabel = makeTitle("NameLabel", 16, toQColor(kNavy));
-    DateLabel = makeTitle("DateLabel", 18, toQColor(kMaroon));
+    NameLabel = makeTitle("NameLabel", kPersonHeading);
+    DateLabel = makeTitle("DateLabel", kDateHeading);
 
     PaintBox1 =
-        new PaintBox([this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); },
-                     [this](CalendarStep step) { PaintBox1StepDay(step); }, chartColumn_);
+        new ChartView([this](QPainter& painter, QSize size) { PaintBox1Paint(painter, size); },
+                      [this](CalendarStep step) { PaintBox1StepDay(step); }, chartColumn_);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setAccessibleName(QStringLiteral("Biorhythm chart"));
 }
@@ -435,10 +205,8 @@ void TBioForm::connectEvents()
             &TBioForm::MonthCalendar1GetMonthInfo);
     Timer1->setCallback([this] { Timer1Timer(); });
 
-    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
-        connect(checkBoxes_[i], &QCheckBox::toggled, this,
-                [this, i] { checkBoxClick(static_cast<int>(i)); });
-    }
+    for (QCheckBox* box : checkBoxes_)
+        connect(box, &QCheckBox::toggled, this, &TBioForm::CheckBox1Click);
 
     for (std::size_t i = 1; i < checkBoxes_.size(); ++i)
         setTabOrder(checkBoxes_[i - 1], checkBoxes_[i]);
@@ -537,7 +305,7 @@ void TBioForm::MonthCalendar1Click()
 // past the calendar's first or last day does nothing.
 void TBioForm::PaintBox1StepDay(CalendarStep step)
 {
-    const QDate date = steppedDate(CalendarDate(), step);
+    const QDate date = SteppedDate(CalendarDate(), step);
     if (!date.isValid() || date < MonthCalendar1->minimumDate() ||
         date > MonthCalendar1->maximumDate())
         return;
@@ -546,7 +314,7 @@ void TBioForm::PaintBox1StepDay(CalendarStep step)
     QString day = DateLabel->text();
     if (!dayLine_->text().isEmpty())
         day += QStringLiteral(": ") + dayLine_->text();
-    static_cast<PaintBox*>(PaintBox1)->announceDay(day);
+    PaintBox1->announceDay(day);
 }
 
 void TBioForm::MonthCalendar1GetMonthInfo()
@@ -563,10 +331,11 @@ void TBioForm::Timer1Timer()
     Timer1->stop();
 }
 
-void TBioForm::checkBoxClick(int index)
+void TBioForm::CheckBox1Click()
 {
-    const auto i = static_cast<std::size_t>(index);
-    chart_.shown[i] = checkBoxes_[i]->isChecked();
+    // The boxes stand in the order of the cycle table, as the selection does.
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i)
+        chart_.shown[i] = checkBoxes_[i]->isChecked();
     showDayTexts();
     redrawChart();
 }
@@ -590,17 +359,13 @@ void TBioForm::BackBitBtnClick()
 
 void TBioForm::PrintBtnClick()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
     const ChartPrintout page{NameLabel->text(), DateLabel->text(), chart_};
-    if (!PrintChartPage(*printer_, page)) {
-        QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                        QStringLiteral("The chart could not be printed."), QMessageBox::Ok, this);
-        box.exec();
-    }
+    // The print queue names the chart by its person and date.
+    const QString documentName = page.personLine + QStringLiteral(", ") + page.viewedDate;
+    if (PrintWithDialog(*this, printer_, documentName, [&page](QPrinter& printer) {
+            return PrintChartPage(printer, page);
+        }) == PrintOutcome::Failed)
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("The chart could not be printed."));
 }
 
 void TBioForm::redrawChart()

@@ -11,7 +11,7 @@
 #include "chart/QtChartSurface.h"
 #include "controls/CalendarSteps.h"
 #include "controls/RepeatTimer.h"
-#include "ui/FormSupport.h"
+#include "ui/widgets/NoCancelDialog.h"
 
 #include <QDate>
 #include <QDialog>
@@ -27,6 +27,7 @@ class QStatusBar;
 namespace cyclo {
 
 class BevelPanel;
+class ChartView;
 class Clock;
 class GlyphButton;
 class MonthCalendar;
@@ -67,6 +68,9 @@ public:
     void MonthCalendar1Click();
     void MonthCalendar1GetMonthInfo();
     void Timer1Timer();
+    // The click of every legend box: reads the four boxes into the chart's
+    // selection and redraws.
+    void CheckBox1Click();
     void BackBitBtnClick();
     void PrintBtnClick();
 
@@ -91,7 +95,6 @@ private:
     void FormCreate();
     void layoutAreas();
 
-    void checkBoxClick(int index);
     void showDayTexts();
     void redrawChart();
     void PaintBox1Paint(QPainter& painter, QSize size);
@@ -120,7 +123,7 @@ private:
     BevelPanel* chartColumn_ = nullptr;
     ShadowLabel* NameLabel = nullptr;
     ShadowLabel* DateLabel = nullptr;
-    QWidget* PaintBox1 = nullptr;
+    ChartView* PaintBox1 = nullptr;
 
     QStatusBar* statusBar_ = nullptr;
     QLabel* dayLine_ = nullptr;

@@ -1,13 +1,14 @@
 #include "ui/CompErgUnit.h"
 
-#include "assets/Artwork.h"
+#include "chart/QtChartStyle.h"
 #include "controls/ShadowLabel.h"
-#include "ui/CyclographApplication.h"
-#include "ui/FormSupport.h"
-#include "ui/SeparatorLine.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/printing/PrintCommand.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/SeparatorLine.h"
+#include "ui/widgets/WindowLook.h"
 
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <string_view>
@@ -23,14 +24,13 @@ constexpr int kResultRowStep = 24;
 constexpr int kSeparatorRow = 143;
 constexpr QRect kOkBtn(232, 160, 89, 25);
 constexpr QRect kPrintBtn(328, 160, 91, 25);
-constexpr QSize kPrintPictureSize(16, 16);
 
 } // namespace
 
 TCompErgebForm::TCompErgebForm(QWidget* parent) : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("CompErgebForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("Result of the comparison"), .clientSize = kClientSize});
 
     createResultLabels();
@@ -46,8 +46,8 @@ void TCompErgebForm::createResultLabels()
     // One line under the other: the cycles' lines, then the average's.
     const auto makeLabel = [this](std::string_view name, const QColor& colour, std::size_t line) {
         auto* label = new ShadowLabel(this);
-        label->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        label->setFont(NamedFont("Times New Roman", 16, true));
+        label->setObjectName(toQString(name));
+        label->setFont(ResultLineFont());
         label->setTextColor(colour);
         label->move(kResultLeft, kFirstResultRow + kResultRowStep * static_cast<int>(line));
         return label;
@@ -59,14 +59,10 @@ void TCompErgebForm::createResultLabels()
 
 void TCompErgebForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    PrintBtn =
-        new QPushButton(Artwork::buttonIcon(ButtonPicture::Print), QStringLiteral("&Print"), this);
-    PrintBtn->setObjectName(QStringLiteral("PrintBtn"));
-    PrintBtn->setIconSize(kPrintPictureSize);
-    PrintBtn->setGeometry(kPrintBtn);
+    PrintBtn = MakePictureButton(this, {"PrintBtn", ButtonPicture::Print, "&Print", kPrintBtn});
     connect(PrintBtn, &QPushButton::clicked, this, &TCompErgebForm::PrintBtnClick);
 }
 
@@ -81,19 +77,11 @@ void TCompErgebForm::SetComparison(const QString& person1, const QString& person
 
 void TCompErgebForm::PrintBtnClick()
 {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setDocName(windowTitle());
-    }
-    QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PrintComparison(*printer_, page_)) {
-        QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                        QStringLiteral("The comparison could not be printed."), QMessageBox::Ok,
-                        this);
-        box.exec();
-    }
+    if (PrintWithDialog(*this, printer_, windowTitle(), [this](QPrinter& printer) {
+            return PrintComparison(printer, page_);
+        }) == PrintOutcome::Failed)
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("The comparison could not be printed."));
 }
 
 } // namespace cyclo

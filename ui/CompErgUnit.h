@@ -2,8 +2,8 @@
 // "Result of the comparison": the result lines of two persons, each in the
 // colour of its cycle, and their average, with a Print command.
 
-#include "ui/ComparisonPage.h"
-#include "ui/FormSupport.h"
+#include "ui/printing/ComparisonPage.h"
+#include "ui/widgets/NoCancelDialog.h"
 
 #include <QDialog>
 #include <array>

@@ -1,16 +1,16 @@
 #include "ui/CompUnit.h"
 
-#include "assets/Artwork.h"
 #include "calendar/PartnerComparison.h"
 #include "controls/ShadowLabel.h"
 #include "register/PersonRegister.h"
 #include "ui/CompErgUnit.h"
-#include "ui/FormSupport.h"
-#include "ui/ScreenReader.h"
-#include "ui/SeparatorLine.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/ScreenReader.h"
+#include "ui/widgets/SeparatorLine.h"
 
 #include <QComboBox>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace cyclo {
@@ -29,9 +29,8 @@ constexpr QRect kCancelBtn(272, 112, 89, 25);
 // The Compare command runs from the window that opens the compare dialog.
 void showError(const QWidget* compForm, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
-                    compForm->parentWidget());
-    box.exec();
+    ShowMessage(compForm->parentWidget(), QMessageBox::Critical, text, QMessageBox::Ok,
+                QStringLiteral("Error"));
 }
 
 QString lineOf(const PersonRegister& persons, int position)
@@ -44,7 +43,7 @@ QString lineOf(const PersonRegister& persons, int position)
 TCompForm::TCompForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CompForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QStringLiteral("Compare persons"), .clientSize = kClientSize});
 
     createFields();
@@ -81,9 +80,9 @@ void TCompForm::createFields()
 
 void TCompForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    CancelBtn = makeCancelButton(this, kCancelBtn);
+    CancelBtn = MakeCancelButton(this, kCancelBtn);
 }
 
 void TCompForm::FillPersons(const PersonRegister& persons)

@@ -1,18 +1,17 @@
 #include "ui/PNeuUnit.h"
 
-#include "assets/Artwork.h"
 #include "controls/DateEdit.h"
 #include "controls/ShadowLabel.h"
 #include "register/Cp1252.h"
 #include "register/PersonRegister.h"
-#include "ui/CyclographApplication.h"
-#include "ui/FormSupport.h"
-#include "ui/ScreenReader.h"
-#include "ui/SeparatorLine.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/ScreenReader.h"
+#include "ui/widgets/SeparatorLine.h"
 
 #include <QDate>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace cyclo {
@@ -38,7 +37,7 @@ TPNeuForm::TPNeuForm(const Clock& clock, const RegionalSettings& settings, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PNeuForm"));
-    setUpWindow(*this, parent, {.title = QStringLiteral("New person"), .clientSize = kClientSize});
+    SetUpWindow(*this, parent, {.title = QStringLiteral("New person"), .clientSize = kClientSize});
 
     createFields(clock, settings);
     createButtons();
@@ -77,9 +76,9 @@ void TPNeuForm::createFields(const Clock& clock, const RegionalSettings& setting
 
 void TPNeuForm::createButtons()
 {
-    OkBtn = makeOkButton(this, kOkBtn);
+    OkBtn = MakeOkButton(this, kOkBtn);
     connect(OkBtn, &QPushButton::clicked, this, &TPNeuForm::OkBtnClick);
-    CancelBtn = makeCancelButton(this, kCancelBtn);
+    CancelBtn = MakeCancelButton(this, kCancelBtn);
 }
 
 void TPNeuForm::setTabOrderAndFocus()
@@ -125,9 +124,8 @@ void TPNeuForm::OkBtnClick()
 
 void TPNeuForm::reportMissingName()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error: You have to enter a name!"),
-                    QStringLiteral("Please enter a name!"), QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Critical, QStringLiteral("Please enter a name!"),
+                QMessageBox::Ok, QStringLiteral("Error: You have to enter a name!"));
 }
 
 void TPNeuForm::reportCharactersOutsideTheList(const std::vector<std::string>& characters)
@@ -135,20 +133,16 @@ void TPNeuForm::reportCharactersOutsideTheList(const std::vector<std::string>& c
     QStringList shown;
     for (const std::string& character : characters)
         shown << QString::fromStdString(character);
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
-                    QStringLiteral("The name has characters the list cannot keep: %1\n\n"
-                                   "The list of persons keeps Western European letters only.")
-                        .arg(shown.join(QStringLiteral(", "))),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Critical,
+                QStringLiteral("The name has characters the list cannot keep: %1\n\n"
+                               "The list of persons keeps Western European letters only.")
+                    .arg(shown.join(QStringLiteral(", "))));
     NameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void TPNeuForm::reportInvalidDate()
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
-                    GebdateEdit->invalidDateMessage(), QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Critical, GebdateEdit->invalidDateMessage());
     GebdateEdit->setFocus(Qt::OtherFocusReason);
 }
 

@@ -6,17 +6,19 @@
 #include "register/PersonRegister.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/AboutForm.h"
-#include "ui/BevelPanel.h"
 #include "ui/BioUnit.h"
 #include "ui/CompErgUnit.h"
 #include "ui/CompUnit.h"
-#include "ui/CyclographApplication.h"
-#include "ui/FormSupport.h"
-#include "ui/GlyphButton.h"
 #include "ui/PNeuUnit.h"
 #include "ui/ProductVersion.h"
-#include "ui/ScreenReader.h"
-#include "ui/WholePixelFrame.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/WindowSetUp.h"
+#include "ui/widgets/BevelPanel.h"
+#include "ui/widgets/GlyphButton.h"
+#include "ui/widgets/PictureButtons.h"
+#include "ui/widgets/ScreenReader.h"
+#include "ui/widgets/WholePixelFrame.h"
+#include "ui/widgets/WindowLook.h"
 
 #include <QAccessible>
 #include <QDate>
@@ -25,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -36,15 +37,14 @@ namespace {
 
 constexpr int kClientWidth = 614;
 constexpr int kClientHeight = 393;
-const QColor kDecoratedColour(240, 202, 166);
 
 constexpr int kTitleBandHeight = 41;
 constexpr QPoint kTitlePos(16, 8);
-constexpr int kStatusBarHeight = 19;
 
 constexpr int kPictureColumnWidth = 188;
-constexpr QRect kPictureFrame(8, 8, 172, 316);
-constexpr QRect kPicture(2, 2, 168, 312);
+// The picture sits in a frame of its own, two pixels in from each edge.
+constexpr QPoint kPictureFramePos(8, 8);
+constexpr int kPictureInset = 2;
 constexpr QRect kPictureTextPanel(8, 8, 153, 65);
 constexpr QRect kPictureText(6, 6, 141, 53);
 
@@ -52,7 +52,6 @@ constexpr int kButtonBandHeight = 65;
 constexpr QRect kGroupBox(10, 8, 409, 249);
 constexpr QRect kPersonList(16, 16, 377, 153);
 constexpr int kListButtonRow = 184;
-constexpr QSize kListButtonSize(81, 49);
 constexpr int kNeuBtnX = 16;
 constexpr int kDelBtnX = 104;
 constexpr int kBioBtnX = 192;
@@ -116,18 +115,13 @@ private:
     }
 };
 
-QString applicationTitle()
-{
-    return QString::fromLatin1(kApplicationTitle);
-}
-
 } // namespace
 
 TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
     : QDialog(parent), persons_(persons)
 {
     setObjectName(QStringLiteral("PersonForm"));
-    setUpWindow(*this, parent,
+    SetUpWindow(*this, parent,
                 {.title = QString::fromLatin1(kProgramName),
                  .border = WindowFrame::Border::Fixed,
                  .clientSize = QSize(kClientWidth, kClientHeight)});
@@ -148,7 +142,7 @@ TPersonForm::TPersonForm(PersonRegister& persons, QWidget* parent)
 void TPersonForm::createTitleBand()
 {
     titleBand_ = new BevelPanel(this, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
-    titleBand_->setColour(kDecoratedColour);
+    titleBand_->setColour(kPanelColour);
     titleBand_->setGeometry(0, 0, kClientWidth, kTitleBandHeight);
 
     titleLabel_ = new ShadowLabel(titleBand_);
@@ -166,16 +160,18 @@ void TPersonForm::createPictureColumn()
 
     auto* frame =
         new BevelPanel(pictureColumn_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
-    frame->setGeometry(kPictureFrame);
+    const QSize pictureSize = Artwork::mainPictureSize();
+    frame->setGeometry(
+        QRect(kPictureFramePos, pictureSize + QSize(2 * kPictureInset, 2 * kPictureInset)));
 
     auto* picture = new QLabel(frame);
     HideFromScreenReaders(*picture);
     picture->setObjectName(QStringLiteral("Picture"));
-    picture->setGeometry(kPicture);
+    picture->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), pictureSize));
     picture->setPixmap(Artwork::mainPicture());
 
     auto* textPanel = new BevelPanel(frame, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised);
-    textPanel->setColour(kDecoratedColour);
+    textPanel->setColour(kPanelColour);
     textPanel->setGeometry(kPictureTextPanel);
 
     pictureText_ = new ShadowLabel(textPanel);
@@ -205,24 +201,17 @@ void TPersonForm::createListArea()
     PersonList->setItemDelegate(new FixedHeightDelegate(PersonList));
     PersonList->setSortingEnabled(false);
     // Its border stays whole at every screen scale.
-    drawWholePixelFrame(*PersonList);
+    DrawWholePixelFrame(*PersonList);
 
-    const auto makeButton = [group](const char* name, ButtonPicture picture, const char* caption,
-                                    const char* hint, int x) {
-        auto* button =
-            new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption), group);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
-        button->setGeometry(QRect(QPoint(x, kListButtonRow), kListButtonSize));
-        return button;
-    };
-    NeuBtn = makeButton("NeuBtn", ButtonPicture::New, "&New", "Create new person", kNeuBtnX);
-    DelBtn =
-        makeButton("DelBtn", ButtonPicture::Delete, "&Delete", "Delete selected person", kDelBtnX);
-    BioBtn = makeButton("BioBtn", ButtonPicture::Analyze, "&Analyze",
-                        "Render Biorhythm for selected person", kBioBtnX);
-    CompBtn = makeButton("CompBtn", ButtonPicture::Compare, "&Compare",
-                         "Compare the Biorhythms of 2 persons", kCompBtnX);
+    const auto at = [](int x) { return QRect(QPoint(x, kListButtonRow), kBandButtonSize); };
+    NeuBtn = MakeGlyphButton(
+        group, {"NeuBtn", ButtonPicture::New, "&New", at(kNeuBtnX), "Create new person"});
+    DelBtn = MakeGlyphButton(group, {"DelBtn", ButtonPicture::Delete, "&Delete", at(kDelBtnX),
+                                     "Delete selected person"});
+    BioBtn = MakeGlyphButton(group, {"BioBtn", ButtonPicture::Analyze, "&Analyze", at(kBioBtnX),
+                                     "Render Biorhythm for selected person"});
+    CompBtn = MakeGlyphButton(group, {"CompBtn", ButtonPicture::Compare, "&Compare", at(kCompBtnX),
+                                      "Compare the Biorhythms of 2 persons"});
 
     // Enter in the list analyses the selected person.
     BioBtn->setDefault(true);
@@ -238,22 +227,14 @@ void TPersonForm::createButtonBand()
                              kClientHeight - kStatusBarHeight - kButtonBandHeight,
                              kClientWidth - kPictureColumnWidth, kButtonBandHeight);
 
-    const auto makeButton = [this](const char* name, ButtonPicture picture, const char* caption,
-                                   const char* hint, const QRect& geometry) {
-        auto* button = new GlyphButton(Artwork::buttonIcon(picture), QString::fromLatin1(caption),
-                                       buttonBand_);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
-        button->setGeometry(geometry);
-        return button;
-    };
-    AboutProgBtn = makeButton("AboutProgBtn", ButtonPicture::AboutProgram, "About the program",
-                              "Information about the program", kAboutProgBtn);
-    AboutBtn = makeButton("AboutBtn", ButtonPicture::AboutBiorhythm, "&About the Biorhythm",
-                          "Informations about the Biorhythm", kAboutBtn);
-    QuitBtn = makeButton("QuitBtn", ButtonPicture::Cancel, "&Quit", "Quit the program", kQuitBtn);
-    // The cancel picture is 18 x 18.
-    QuitBtn->setIconSize(QSize(18, 18));
+    AboutProgBtn = MakeGlyphButton(buttonBand_, {"AboutProgBtn", ButtonPicture::AboutProgram,
+                                                 "About the program", kAboutProgBtn,
+                                                 "Information about the program"});
+    AboutBtn = MakeGlyphButton(buttonBand_,
+                               {"AboutBtn", ButtonPicture::AboutBiorhythm, "&About the Biorhythm",
+                                kAboutBtn, "Informations about the Biorhythm"});
+    QuitBtn = MakeGlyphButton(
+        buttonBand_, {"QuitBtn", ButtonPicture::Cancel, "&Quit", kQuitBtn, "Quit the program"});
 }
 
 void TPersonForm::createStatusBar()
@@ -352,10 +333,10 @@ void TPersonForm::DelBtnClick()
         reportReadOnly(QStringLiteral("deleted"));
         return;
     }
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Delete person"),
-                         QStringLiteral("Do you want to delete this person?"),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    if (question.exec() != QMessageBox::Yes)
+    if (ShowMessage(this, QMessageBox::Question,
+                    QStringLiteral("Do you want to delete this person?"),
+                    QMessageBox::Yes | QMessageBox::No,
+                    QStringLiteral("Delete person")) != QMessageBox::Yes)
         return;
     const RegisterResult result = persons_.DeletePerson(p);
     if (result.status == RegisterResult::Status::NoSuchPerson)
@@ -412,43 +393,36 @@ void TPersonForm::keyPressEvent(QKeyEvent* event)
 void TPersonForm::reportSaveFailure(const RegisterResult& result)
 {
     const QString file = QString::fromStdString(persons_.filePath().filename().string());
-    QMessageBox box(QMessageBox::Warning, applicationTitle(),
-                    QStringLiteral("The list of persons could not be saved to %1:\n%2\n\n"
-                                   "The change stays in the list until the program ends, "
-                                   "but the file still holds the previous list.")
-                        .arg(file, QString::fromStdString(result.reason)),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Warning,
+                QStringLiteral("The list of persons could not be saved to %1:\n%2\n\n"
+                               "The change stays in the list until the program ends, "
+                               "but the file still holds the previous list.")
+                    .arg(file, QString::fromStdString(result.reason)));
 }
 
 void TPersonForm::reportInUse()
 {
-    QMessageBox box(QMessageBox::Information, applicationTitle(),
-                    QStringLiteral("The list of persons is in use by another copy of %1. You "
-                                   "can view it here, but not change it.")
-                        .arg(applicationTitle()),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Information,
+                QStringLiteral("The list of persons is in use by another copy of %1. You "
+                               "can view it here, but not change it.")
+                    .arg(ApplicationTitle()));
 }
 
 void TPersonForm::reportReadOnly(const QString& change)
 {
-    QMessageBox box(QMessageBox::Warning, applicationTitle(),
-                    QStringLiteral("No person can be %1 here: the list of persons is in use by "
-                                   "another copy of %2.")
-                        .arg(change, applicationTitle()),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Warning,
+                QStringLiteral("No person can be %1 here: the list of persons is in use by "
+                               "another copy of %2.")
+                    .arg(change, ApplicationTitle()));
 }
 
 void TPersonForm::reportListFull()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                    QStringLiteral("The list of persons is full: it holds at most %1 persons.\n"
-                                   "Delete a person before you add a new one.")
-                        .arg(kMaxPersons),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessage(this, QMessageBox::Critical,
+                QStringLiteral("The list of persons is full: it holds at most %1 persons.\n"
+                               "Delete a person before you add a new one.")
+                    .arg(kMaxPersons),
+                QMessageBox::Ok, QStringLiteral("Error"));
 }
 
 } // namespace cyclo

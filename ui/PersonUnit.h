@@ -46,7 +46,7 @@ public:
     // the list from `persons`.
     explicit TPersonForm(PersonRegister& persons, QWidget* parent = nullptr);
 
-    void setWindows(const Windows& windows) { windows_ = windows; }
+    void SetWindows(const Windows& windows) { windows_ = windows; }
 
     // The list position of the selected person, or -1 when no person is
     // selected (no current line, or the current line not marked selected).

@@ -9,7 +9,7 @@ ProgramWindows::ProgramWindows(PersonRegister& persons, Clock& clock)
       pneuForm_(clock, regionalSettings_, &personForm_), compForm_(&personForm_),
       compErgebForm_(&personForm_), aboutBioForm_(&personForm_), aboutBox_(&personForm_)
 {
-    personForm_.setWindows({.bio = &bioForm_,
+    personForm_.SetWindows({.bio = &bioForm_,
                             .pneu = &pneuForm_,
                             .comp = &compForm_,
                             .compErgeb = &compErgebForm_,

@@ -1,6 +1,7 @@
 // main() of the widget test programs: one QApplication for all tests, on the
 // offscreen platform unless the caller chose another, with the controls'
-// accessibility installed as the program installs it at start-up.
+// accessibility installed as the program installs it at start-up, and with
+// CYCLO_UI_TEST_MAIN what the program installs for its windows too.
 //
 // CYCLO_TEST_DESKTOP runs the tests as on a desktop: "wayland" natively on a
 // Wayland compositor, "gtk3" offscreen under GNOME's platform theme with GTK's
@@ -10,9 +11,12 @@
 // can still be listed, and skips every test.
 
 #include "controls/Accessibility.h"
+#include "controls/FontStandIns.h"
+#ifdef CYCLO_UI_TEST_MAIN
+#include "ui/app/CyclographApplication.h"
+#endif
 
 #include <QApplication>
-#include <QFont>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
@@ -83,7 +87,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    cyclo::installControlsAccessibility();
+    cyclo::InstallFontStandIns();
+#ifdef CYCLO_UI_TEST_MAIN
+    // The windows' tests see what the program installs once at start-up.
+    cyclo::CyclographApplication::installApplicationWide(app);
+#else
+    cyclo::InstallControlsAccessibility();
+#endif
     return RUN_ALL_TESTS();
 }

@@ -12,9 +12,9 @@
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
 #include "ui/BioUnit.h"
-#include "ui/MonthCalendar.h"
 #include "ui/PersonUnit.h"
 #include "ui/ProgramWindows.h"
+#include "ui/widgets/MonthCalendar.h"
 
 #include <QAccessible>
 #include <QApplication>

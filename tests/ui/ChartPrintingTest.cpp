@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 // clang-format on
 
-#include "ui/ChartPrinting.h"
+#include "ui/printing/ChartPrinting.h"
 
 #include "controls/Clock.h"
 #include "register/PersonRegister.h"

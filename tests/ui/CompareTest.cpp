@@ -6,9 +6,9 @@
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
-#include "ui/ComparisonPage.h"
 #include "ui/ProgramWindows.h"
 #include "support/WindowsDifferences.h"
+#include "ui/printing/ComparisonPage.h"
 
 #include <QComboBox>
 #include <QDate>

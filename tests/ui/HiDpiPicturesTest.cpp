@@ -9,8 +9,8 @@
 #include "controls/RegionalSettings.h"
 #include "register/PersonRegister.h"
 #include "support/TempDir.h"
-#include "ui/CyclographApplication.h"
 #include "ui/PersonUnit.h"
+#include "ui/app/CyclographApplication.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // terminal, the per-user data folder (made on the first start) for the start
 // from the desktop entry, and what happens when that folder cannot be made.
 
-#include "ui/ListFolder.h"
+#include "ui/app/ListFolder.h"
 
 #include "register/PersonRegister.h"
 #include "support/TempDir.h"

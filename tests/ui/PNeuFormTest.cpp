@@ -54,7 +54,7 @@ protected:
     {
         form = std::make_unique<TPersonForm>(persons);
         dialog = std::make_unique<TPNeuForm>(env.clock, env.settings);
-        form->setWindows({.pneu = dialog.get()});
+        form->SetWindows({.pneu = dialog.get()});
         list = form->findChild<QListWidget*>(QStringLiteral("PersonList"));
     }
 

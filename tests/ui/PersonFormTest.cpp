@@ -2,9 +2,9 @@
 #include "register/PersonRegister.h"
 #include "support/ModalDialogs.h"
 #include "support/TempDir.h"
-#include "ui/CyclographApplication.h"
 #include "ui/PersonUnit.h"
 #include "ui/ProgramWindows.h"
+#include "ui/app/CyclographApplication.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,5 +1,5 @@
 #include "support/TempDir.h"
-#include "ui/ChartPrinting.h"
+#include "ui/printing/ChartPrinting.h"
 #include "support/WindowsDifferences.h"
 
 #include <QImage>

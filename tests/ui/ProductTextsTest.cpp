@@ -8,8 +8,8 @@
 #include "support/TempDir.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/BioUnit.h"
-#include "ui/CyclographApplication.h"
 #include "ui/PersonUnit.h"
+#include "ui/app/CyclographApplication.h"
 
 #include <QApplication>
 #include <QLabel>

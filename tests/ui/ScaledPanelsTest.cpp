@@ -5,10 +5,10 @@
 #include "register/PersonRegister.h"
 #include "support/RenderAt.h"
 #include "support/TempDir.h"
-#include "ui/BevelPanel.h"
-#include "ui/MonthCalendar.h"
 #include "ui/PersonUnit.h"
-#include "ui/SeparatorLine.h"
+#include "ui/widgets/BevelPanel.h"
+#include "ui/widgets/MonthCalendar.h"
+#include "ui/widgets/SeparatorLine.h"
 
 #include <QImage>
 #include <QListWidget>

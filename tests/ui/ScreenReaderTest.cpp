@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -64,12 +65,14 @@ protected:
         windows.reset();
     }
 
-    void showMainWindow()
+    void showMainWindow() { showActive(windows->personForm()); }
+
+    // Shown and active, as after the window system activated it.
+    static void showActive(QWidget& window)
     {
-        TPersonForm& form = windows->personForm();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     // Tabs from About the program (the start-up focus) through the button
@@ -183,9 +186,7 @@ TEST_F(ScreenReaderTest, EveryFieldIsNamedByItsLabel)
 TEST_F(ScreenReaderTest, TabIntoAFilledFieldTellsOfTheFocusFirst)
 {
     TPNeuForm& dialog = windows->pneuForm();
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_NO_FATAL_FAILURE(showActive(dialog));
     auto* name = part<QLineEdit>(dialog, "NameEdit");
     auto* date = part<TDateEdit>(dialog, "GebdateEdit");
     name->setText(QStringLiteral("Clara"));
@@ -260,6 +261,48 @@ TEST_F(ScreenReaderTest, WithoutASelectionEnteringTheListSpeaksTheList)
     ASSERT_FALSE(focus.empty());
     EXPECT_EQ(focus.back().child, -1);
     EXPECT_EQ(windows->personForm().SelectedPosition(), -1);
+}
+
+// A screen reader that reads a field's line attribute run by attribute run
+// (Orca does, to split it by language) hears the runs' text from the first
+// run's start to the last run's end: the runs must cover every character, the
+// last included. Tab into a field selects its text, which is then read.
+TEST_F(ScreenReaderTest, AFieldsTextIsReadWholeRunByRun)
+{
+    TPNeuForm& dialog = windows->pneuForm();
+    ASSERT_NO_FATAL_FAILURE(showActive(dialog));
+    auto* name = part<QLineEdit>(dialog, "NameEdit");
+    auto* date = part<TDateEdit>(dialog, "GebdateEdit");
+    name->setText(QStringLiteral("Clara"));
+    date->setDate(QDate(2026, 12, 10));
+
+    for (QLineEdit* field : {name, static_cast<QLineEdit*>(date)}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        field->setFocus(Qt::TabFocusReason);
+        field->selectAll();
+        QAccessibleTextInterface* text = accessible(field)->textInterface();
+        ASSERT_NE(text, nullptr);
+        const int count = text->characterCount();
+        ASSERT_EQ(count, field->text().size());
+        int runsEnd = 0;
+        for (int offset = 0; offset < count;) {
+            int start = -1;
+            int end = -1;
+            static_cast<void>(text->attributes(offset, &start, &end));
+            EXPECT_LE(start, offset);
+            EXPECT_GT(end, offset) << "the run at " << offset << " holds its character";
+            runsEnd = std::max(runsEnd, end);
+            offset = std::max(end, offset + 1);
+        }
+        EXPECT_EQ(text->text(0, runsEnd), field->text());
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), field->text()) << "the selection is the whole text";
+        EXPECT_EQ(text->textAtOffset(count - 1, QAccessible::LineBoundary, &start, &end),
+                  field->text());
+    }
+    dialog.hide();
 }
 
 } // namespace

@@ -1,0 +1,3 @@
+#include "ui/app/WindowSetUp.h"
+#include "ui/printing/ChartPrinting.h"
+#include "ui/widgets/Part.h"

@@ -1,0 +1,3 @@
+#include "chart/MonthChart.h"
+#include "ui/CompErgUnit.h"
+#include "ui/widgets/WindowLook.h"

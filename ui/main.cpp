@@ -1,8 +1,0 @@
-// Quellant Cyclograph 2.0: biorhythm charts for a list of persons.
-
-#include "ui/Startup.h"
-
-int main(int argc, char** argv)
-{
-    return cyclo::RunCyclograph(argc, argv);
-}
