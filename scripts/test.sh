@@ -14,6 +14,23 @@ cd "$root"
 scripts/deps.sh test
 
 jobs=$(nproc)
+
+# Runs a command with a fresh Wine prefix in BUILD_DIR/wineprefix. A
+# wineserver started up front keeps the test programs' output pipes from
+# waiting on it.
+in_fresh_wine_prefix() {
+  local build=$1
+  shift
+  (
+    export WINEPREFIX="$root/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1
+    trap 'wineserver -k || true' EXIT
+    wineboot --init </dev/null >/dev/null 2>&1
+    "$@"
+  )
+}
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
@@ -33,19 +50,10 @@ cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
 
 # The Qt-free core and its suites for 64-bit Windows, run under Wine in a
-# throw-away prefix inside the build tree. A wineserver started up front
-# keeps the test programs' output pipes from waiting on it.
+# throw-away prefix inside the build tree.
 cmake --preset windows-core >/dev/null
 cmake --build --preset windows-core -j "$jobs"
-(
-  export WINEPREFIX="$root/build/windows-core/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineserver -p </dev/null >/dev/null 2>&1
-  trap 'wineserver -k || true' EXIT
-  wineboot --init </dev/null >/dev/null 2>&1
-  ctest --preset windows-core -j "$jobs" --no-tests=error
-)
+in_fresh_wine_prefix build/windows-core ctest --preset windows-core -j "$jobs" --no-tests=error
 
 # The whole program for 64-bit Windows, its folder (what the ZIP holds) and
 # its two packages.
@@ -54,18 +62,10 @@ export CYCLO_WINDOWS_QT
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 rm -rf build/windows/folder
-cmake --install build/windows --prefix build/windows/folder >/dev/null
+cmake --install build/windows --prefix build/windows/folder --strip >/dev/null
 (cd build/windows && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
 # Its suites under Wine, on Qt's offscreen platform as on Linux.
-(
-  export WINEPREFIX="$root/build/windows/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineserver -p </dev/null >/dev/null 2>&1
-  trap 'wineserver -k || true' EXIT
-  wineboot --init </dev/null >/dev/null 2>&1
-  ctest --preset windows -j "$jobs" --no-tests=error
-)
+in_fresh_wine_prefix build/windows ctest --preset windows -j "$jobs" --no-tests=error
 # The folder and the installer checked, and the .exe driven under Wine on a
 # virtual display as a user drives it, against what the Linux build computes.
 CYCLO_WINDOWS_BUILD="$root/build/windows" ctest --preset ci -L windows -j "$jobs" --no-tests=error
