@@ -10,27 +10,52 @@
 #   chart-window-200.png     the chart window at 200 % (QT_SCALE_FACTOR=2)
 # The chart shows the current month.
 #
-#   scripts/screenshots.sh [DISPLAY NUMBER, default 97]
+# With --windows it runs the Windows program of the windows preset's folder
+# (build/windows/folder, or CYCLO_WINDOWS_BUILD/folder) under Wine instead,
+# in a Wine prefix of its own, and writes the same pictures named windows-*.png;
+# the one at 200 % is taken at 192 dpi (Windows' LogPixels).
+#
+#   scripts/screenshots.sh [--windows] [DISPLAY NUMBER, default 97]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+windows=""
+if [ "${1:-}" = "--windows" ]; then
+  windows=1
+  shift
+fi
 number=${1:-97}
-build=${CYCLO_BUILD_DIR:-$root/build/default}
 out="$root/docs/screenshots"
 
 source "$root/scripts/display-session.sh"
 source "$root/scripts/person-file.sh"
 "$root/scripts/deps.sh" test display
-if [ ! -d "$build" ]; then
-  cmake --preset default -S "$root" >/dev/null
-fi
-executable=$("$root/scripts/product-name.sh" "$build" executable)
-cmake --build "$build" --target "$executable" >/dev/null
-program="$build/ui/$executable"
-
 work=$(mktemp -d /tmp/cyclo-shots-XXXXXX)
+if [ -n "$windows" ]; then
+  build=${CYCLO_WINDOWS_BUILD:-$root/build/windows}
+  executable=$("$root/scripts/product-name.sh" "$build" executable)
+  program="$build/folder/$executable.exe"
+  if [ ! -f "$program" ]; then
+    echo "$program is missing: build the windows preset and install it into $build/folder" >&2
+    exit 1
+  fi
+  prefix=windows-
+  export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+else
+  build=${CYCLO_BUILD_DIR:-$root/build/default}
+  if [ ! -d "$build" ]; then
+    cmake --preset default -S "$root" >/dev/null
+  fi
+  executable=$("$root/scripts/product-name.sh" "$build" executable)
+  cmake --build "$build" --target "$executable" >/dev/null
+  program="$build/ui/$executable"
+  prefix=""
+fi
+
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  [ -n "$windows" ] && wineserver -k 2>/dev/null
   display_stop
   rm -rf "$work"
 }
@@ -67,15 +92,21 @@ shoot() {
     y1=$((y + h > y1 ? y + h : y1))
   done
   import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage -depth 8 \
-    "$out/$file"
-  echo "wrote docs/screenshots/$file ($((x1 - x0)) x $((y1 - y0)))"
+    "$out/$prefix$file"
+  echo "wrote docs/screenshots/$prefix$file ($((x1 - x0)) x $((y1 - y0)))"
 }
 
 # The main window's caption, the product name, as a pattern.
 main_title=$("$root/scripts/product-name.sh" --pattern "$build")
 
+# Starts the program in the work folder, with the variables given; the
+# Windows program through Wine, which takes its regional settings from LANG.
 start_program() {
-  (cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 "$@" "$program" >/dev/null 2>&1) &
+  if [ -n "$windows" ]; then
+    (cd "$work" && exec env LANG=en_US.UTF-8 "$wine" "$program" >/dev/null 2>&1) &
+  else
+    (cd "$work" && HOME="$work" exec env LC_ALL=en_US.UTF-8 "$@" "$program" >/dev/null 2>&1) &
+  fi
   program_pid=$!
   # The chart window carries the main window's caption too: the main
   # window is the one visible first.
@@ -111,6 +142,10 @@ mkdir -p "$out"
 write_person_file "$work/personen.dat" \
   "Anna Berger" 1970 3 5 "Max Keller" 1985 11 23 "Lena Vogt" 1992 7 14 "Paul Richter" 1961 1 30
 display_start "$number"
+if [ -n "$windows" ]; then
+  wineserver -p
+  "$wine" wineboot --init >/dev/null 2>&1
+fi
 
 start_program
 shoot main-window.png "$main"
@@ -146,6 +181,10 @@ display_keys "$result" Return
 display_wait_gone '^Result of the comparison$' "$program_pid"
 stop_program
 
+if [ -n "$windows" ]; then
+  # Windows takes the screen's scale from its dots per inch.
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+fi
 start_program QT_SCALE_FACTOR=2
 chart=$(open_chart)
 shoot chart-window-200.png "$chart"

@@ -44,8 +44,7 @@ protected:
     void SetUp() override
     {
         if (WindowsBuild().empty())
-            GTEST_SKIP() << "no Windows build given: CYCLO_WINDOWS_BUILD names the windows "
-                            "preset's build tree (scripts/test.sh sets it)";
+            GTEST_SKIP() << kNoWindowsBuild;
         ASSERT_TRUE(fs::exists(setup)) << setup << " is missing: run cpack -G NSIS there first";
         desktop = std::make_unique<WineDesktop>();
         ASSERT_TRUE(desktop->ready()) << desktop->problem().toStdString();

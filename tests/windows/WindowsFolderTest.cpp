@@ -41,8 +41,7 @@ protected:
     void SetUp() override
     {
         if (WindowsBuild().empty())
-            GTEST_SKIP() << "no Windows build given: CYCLO_WINDOWS_BUILD names the windows "
-                            "preset's build tree (scripts/test.sh sets it)";
+            GTEST_SKIP() << kNoWindowsBuild;
         ASSERT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString() << " is missing";
     }
 

@@ -40,8 +40,7 @@ protected:
     void SetUp() override
     {
         if (WindowsBuild().empty())
-            GTEST_SKIP() << "no Windows build given: CYCLO_WINDOWS_BUILD names the windows "
-                            "preset's build tree (scripts/test.sh sets it)";
+            GTEST_SKIP() << kNoWindowsBuild;
         ASSERT_TRUE(desktop_->ready()) << desktop_->problem().toStdString();
         ASSERT_TRUE(fs::exists(program())) << program() << " is missing: install the build "
                                                            "into its folder first";

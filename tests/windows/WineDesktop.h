@@ -21,8 +21,11 @@
 namespace cyclo::test {
 
 // The windows preset's build tree, from CYCLO_WINDOWS_BUILD; empty when none
-// is given (the tests then skip and say so).
+// is given, and the tests skip with this reason.
 [[nodiscard]] std::filesystem::path WindowsBuild();
+inline constexpr char kNoWindowsBuild[] =
+    "no Windows build given: CYCLO_WINDOWS_BUILD names the windows preset's build tree "
+    "(scripts/test.sh sets it)";
 
 // Runs a Linux command to its end (at most `timeout`) and gives its standard
 // output; a failure to start, a time-out or an exit code other than 0 fails
