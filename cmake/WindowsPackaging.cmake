@@ -31,13 +31,17 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # What Qt is, where its source is and how it was built, with the licence
 # texts: scripts/windows-qt.sh writes it beside the Qt it builds. A build
 # against another Qt names that Qt's notice here.
-set(CYCLO_QT_NOTICE "${CYCLO_WINDOWS_QT}/THIRD-PARTY-NOTICES.txt" CACHE FILEPATH
-  "The third-party notice of the Qt that the program's folder ships")
-if(NOT EXISTS "${CYCLO_QT_NOTICE}")
-  message(FATAL_ERROR "No third-party notice for Qt (CYCLO_QT_NOTICE: \"${CYCLO_QT_NOTICE}\"): "
-    "the folder must say which Qt it ships, under which licence and from which source.")
+set(CYCLO_QT_NOTICE "" CACHE FILEPATH
+  "The third-party notice of the Qt the folder ships (default: the one beside Qt for Windows)")
+set(cyclo_qt_notice "${CYCLO_QT_NOTICE}")
+if(NOT cyclo_qt_notice)
+  set(cyclo_qt_notice "${CYCLO_WINDOWS_QT}/THIRD-PARTY-NOTICES.txt")
 endif()
-install(FILES ${CYCLO_QT_NOTICE} DESTINATION .)
+if(NOT EXISTS "${cyclo_qt_notice}")
+  message(FATAL_ERROR "No third-party notice for Qt (\"${cyclo_qt_notice}\"): the folder "
+    "must say which Qt it ships, under which licence and from which source (CYCLO_QT_NOTICE).")
+endif()
+install(FILES ${cyclo_qt_notice} DESTINATION .)
 
 # The short read-me of the portable folder, with Windows line ends.
 configure_file(${CYCLO_PACKAGING_DIR}/windows/README.txt.in ${CYCLO_GENERATED_DIR}/README.txt

@@ -5,18 +5,21 @@
 # builds into is used, and configuring stops if no finished build lies there.
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64.cmake)
 
-if(NOT CYCLO_WINDOWS_QT AND DEFINED ENV{CYCLO_WINDOWS_QT})
-  set(CYCLO_WINDOWS_QT "$ENV{CYCLO_WINDOWS_QT}")
-endif()
-if(NOT CYCLO_WINDOWS_QT)
+# The environment's folder wins over one an earlier configure kept, which
+# may be gone or older.
+if(NOT "$ENV{CYCLO_WINDOWS_QT}" STREQUAL "")
+  set(cyclo_qt "$ENV{CYCLO_WINDOWS_QT}")
+elseif(CYCLO_WINDOWS_QT AND EXISTS "${CYCLO_WINDOWS_QT}/.cyclo-complete")
+  set(cyclo_qt "${CYCLO_WINDOWS_QT}")
+else()
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-qt.sh --where
-    OUTPUT_VARIABLE CYCLO_WINDOWS_QT OUTPUT_STRIP_TRAILING_WHITESPACE)
+    OUTPUT_VARIABLE cyclo_qt OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
-if(NOT EXISTS "${CYCLO_WINDOWS_QT}/.cyclo-complete")
-  message(FATAL_ERROR "No finished Qt for Windows in \"${CYCLO_WINDOWS_QT}\": "
-    "run scripts/windows-qt.sh first (it builds Qt once, about 40 minutes).")
+if(NOT EXISTS "${cyclo_qt}/.cyclo-complete")
+  message(FATAL_ERROR "No finished Qt for Windows in \"${cyclo_qt}\": "
+    "run scripts/windows-qt.sh first (it builds Qt once, in about half an hour).")
 endif()
-set(CYCLO_WINDOWS_QT "${CYCLO_WINDOWS_QT}" CACHE PATH "Qt for Windows (scripts/windows-qt.sh)")
+set(CYCLO_WINDOWS_QT "${cyclo_qt}" CACHE PATH "Qt for Windows (scripts/windows-qt.sh)" FORCE)
 # try_compile projects read this file again and need the folder too.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CYCLO_WINDOWS_QT)
 

@@ -9,8 +9,8 @@
 #   scripts/windows-qt.sh --where    print the Qt folder without building
 #
 # CYCLO_QT_WINDOWS_CACHE names the cache folder (default:
-# ${XDG_CACHE_HOME:-~/.cache}/quellant-cyclograph). A fresh build takes about
-# 40 minutes on two cores; docs/DEVELOPING.md has the measured times.
+# ${XDG_CACHE_HOME:-~/.cache}/quellant-cyclograph). A fresh build takes about half
+# an hour on two cores; docs/DEVELOPING.md has the measured times.
 #
 # Qt is built as DLLs, so that a user can replace them as its licence (LGPL v3)
 # asks; each DLL carries its own copy of the MinGW runtime (libstdc++, libgcc,
@@ -155,7 +155,7 @@ if [ ! -f "$build/build.ninja" ]; then
       fail "configuring Qt failed; the whole log is $work/configure.log"
     }
 fi
-say "building Qt $qt_version for Windows (about 40 minutes on two cores the first time)"
+say "building Qt $qt_version for Windows (about half an hour on two cores the first time)"
 ninja -C "$build" -j "$(nproc)" >"$work/build.log" 2>&1 ||
   {
     tail -n 40 "$work/build.log" >&2
