@@ -325,6 +325,23 @@ TEST_F(BioFormTest, CalendarStartsOnTodayWithAllCurvesShown)
     EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(BioFormTest, EveryWeekRowFitsIntoTheCalendarWhateverRowHeightTheStyleAsksFor)
+{
+    // Windows' native style asks for rows taller than the classic size
+    // holds, as a larger font does anywhere: the header and the six week
+    // rows share the grid's height instead, and the last week stays whole.
+    QFont large = calendar->font();
+    large.setPointSize(14);
+    calendar->setFont(large);
+    open(1);
+    auto* grid = child<QTableView>(*calendar, "qt_calendar_calendarview");
+    ASSERT_EQ(grid->model()->rowCount(), 7);
+    const int lastRow = 6;
+    EXPECT_LE(grid->rowViewportPosition(lastRow) + grid->rowHeight(lastRow),
+              grid->viewport()->height());
+    EXPECT_GT(grid->rowHeight(lastRow), 0);
+}
+
 TEST_F(BioFormTest, AMonthBeforeTheBirthShowsCurvesAndADayOfLifeOfZeroOrBelow)
 {
     calendar->setSelectedDate(QDate(1998, 5, 20));

@@ -6,9 +6,11 @@
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <algorithm>
@@ -100,6 +102,7 @@ MonthCalendar::MonthCalendar(const Clock& clock, QWidget* parent)
     setWeekdayTextFormat(Qt::Sunday, plainDay);
     // The years every date of the program lies in.
     setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
+    fitRowsIntoTheGrid();
     createTodayLine();
     keepOutOfTabChain();
     connectNavigation();
@@ -128,6 +131,19 @@ void MonthCalendar::selectDateFromOutside(QDate date)
         setSelectedDate(date);
     }
     grid->viewport()->update();
+}
+
+void MonthCalendar::fitRowsIntoTheGrid()
+{
+    // The grid shares its height among the header and the six week rows.
+    // Windows' native style asks for taller rows than the classic size
+    // holds, which cut off the last week; no row may ask for more than its
+    // share.
+    auto* grid = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    if (grid == nullptr)
+        return;
+    grid->verticalHeader()->setMinimumSectionSize(0);
+    grid->horizontalHeader()->setMinimumSectionSize(0);
 }
 
 void MonthCalendar::createTodayLine()

@@ -39,6 +39,7 @@ protected:
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:
+    void fitRowsIntoTheGrid();
     void createTodayLine();
     void keepOutOfTabChain();
     void connectNavigation();
