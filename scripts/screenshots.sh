@@ -143,7 +143,8 @@ write_person_file "$work/personen.dat" \
   "Anna Berger" 1970 3 5 "Max Keller" 1985 11 23 "Lena Vogt" 1992 7 14 "Paul Richter" 1961 1 30
 display_start "$number"
 if [ -n "$windows" ]; then
-  wineserver -p
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1
   "$wine" wineboot --init >/dev/null 2>&1
 fi
 
