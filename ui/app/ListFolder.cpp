@@ -2,6 +2,7 @@
 
 #include "register/PersonRegister.h"
 #include "ui/ProductVersion.h"
+#include "ui/app/MessageBoxes.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -88,9 +89,7 @@ PersonFileLocation LocatePersonFile(ListFolder folder)
 
 void ReportListFolderProblem(const PersonFileLocation& location)
 {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), location.problem,
-                    QMessageBox::Ok);
-    box.exec();
+    ShowMessage(nullptr, QMessageBox::Warning, location.problem);
 }
 
 } // namespace cyclo

@@ -7,7 +7,8 @@
 
 namespace cyclo {
 
-// "Quellant Cyclograph 2.0": the title of the program's message boxes.
+// "Cyclograph 2.0", the application title: the title of the program's
+// message boxes.
 [[nodiscard]] QString ApplicationTitle();
 
 // Shows `text` in a modal box over `parent` with `icon` and `buttons`, titled
