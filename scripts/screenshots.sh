@@ -142,6 +142,7 @@ mkdir -p "$out"
 write_person_file "$work/personen.dat" \
   "Anna Berger" 1970 3 5 "Max Keller" 1985 11 23 "Lena Vogt" 1992 7 14 "Paul Richter" 1961 1 30
 display_start "$number"
+trap cleanup EXIT # display_start sets a trap of its own
 if [ -n "$windows" ]; then
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
