@@ -14,7 +14,6 @@
 
 #include <QDate>
 #include <QDir>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace cyclo::test {

@@ -1,6 +1,5 @@
 #include "windows/WineDesktop.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -403,9 +402,5 @@ std::optional<int> WindowsProgram::waitForExit(std::chrono::milliseconds timeout
                                                          : std::nullopt;
 }
 
-QString WindowsProgram::output()
-{
-    return QString::fromLocal8Bit(process_.readAllStandardOutput());
-}
 
 } // namespace cyclo::test

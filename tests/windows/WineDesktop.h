@@ -130,7 +130,6 @@ public:
     [[nodiscard]] bool started() const { return started_; }
     // Waits for the program to end by itself; its exit code, or nothing.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(30));
-    [[nodiscard]] QString output();
 
 private:
     QProcess process_;
