@@ -402,5 +402,4 @@ std::optional<int> WindowsProgram::waitForExit(std::chrono::milliseconds timeout
                                                          : std::nullopt;
 }
 
-
 } // namespace cyclo::test
