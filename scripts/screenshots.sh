@@ -31,7 +31,7 @@ source "$root/scripts/person-file.sh"
 "$root/scripts/deps.sh" test display
 work=$(mktemp -d /tmp/cyclo-shots-XXXXXX)
 if [ -n "$windows" ]; then
-  build=${CYCLO_WINDOWS_BUILD:-$root/build/windows}
+  build=$(realpath -m "${CYCLO_WINDOWS_BUILD:-$root/build/windows}")
   executable=$("$root/scripts/product-name.sh" "$build" executable)
   program="$build/folder/$executable.exe"
   if [ ! -f "$program" ]; then
@@ -42,7 +42,8 @@ if [ -n "$windows" ]; then
   export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 else
-  build=${CYCLO_BUILD_DIR:-$root/build/default}
+  # Absolute: the program starts in the work folder.
+  build=$(realpath -m "${CYCLO_BUILD_DIR:-$root/build/default}")
   if [ ! -d "$build" ]; then
     cmake --preset default -S "$root" >/dev/null
   fi
